@@ -1,0 +1,26 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace jet {
+
+// Raised when the density formula meets a division by zero, an overflow or an
+// invalid operation. Underflow and inexact results are not faults.
+class ArithmeticFault : public std::runtime_error {
+ public:
+  enum class Kind { DivisionByZero, Overflow, InvalidOperation };
+
+  explicit ArithmeticFault(Kind kind);
+  Kind kind() const noexcept { return kind_; }
+
+ private:
+  Kind kind_;
+};
+
+// Density of moist air in lb/ft³ from the air temperature T (°C), the
+// barometric pressure P (mb) and the relative humidity as a fraction h. Each
+// step is rounded to double in a fixed order, so the result has the same bits
+// under every optimisation level. Throws ArithmeticFault.
+double ComputeAirDensity(double T, double P, double h);
+
+}  // namespace jet

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string_view>
+
+namespace jet {
+
+// What a Select does to the result box.
+struct JetOutcome {
+  enum class Kind { ShowText, Clear };
+  Kind kind;
+  std::string_view text;  // UTF-8, e.g. "推奨  168"; empty for Clear
+};
+
+// Maps an air density in lb/ft³ to the recommended main jet: a single size, or
+// two neighbouring sizes in the narrow band between them. A density of zero or
+// below (no real air) clears the result box rather than leave a recommendation
+// that belongs to other readings. Never fails.
+JetOutcome SelectRecommendation(double D);
+
+}  // namespace jet
