@@ -1,0 +1,51 @@
+// Cost of the calculation behind one Select, and of reading a box's text.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "calc/air_density.h"
+#include "calc/recommendation.h"
+#include "calc/text_to_number.h"
+
+namespace {
+
+void DensityAndRecommendation(benchmark::State& state) {
+  double T = 20, P = 1013, h = 0.5;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(T);
+    benchmark::DoNotOptimize(P);
+    benchmark::DoNotOptimize(h);
+    const jet::JetOutcome outcome = jet::SelectRecommendation(jet::ComputeAirDensity(T, P, h));
+    benchmark::DoNotOptimize(outcome);
+  }
+}
+BENCHMARK(DensityAndRecommendation);
+
+void ShortText(benchmark::State& state) {
+  const std::string text = "1013.25";
+  for (auto _ : state) benchmark::DoNotOptimize(jet::TextToNumber(text));
+}
+BENCHMARK(ShortText);
+
+void WideText(benchmark::State& state) {
+  const std::string text = "１０１３．２５";
+  for (auto _ : state) benchmark::DoNotOptimize(jet::TextToNumber(text));
+}
+BENCHMARK(WideText);
+
+// Time should grow in step with the length: 64 KiB … 1 MiB of digits.
+void LongDigitString(benchmark::State& state) {
+  const std::string text = "1." + std::string(static_cast<std::size_t>(state.range(0)), '3');
+  for (auto _ : state) benchmark::DoNotOptimize(jet::TextToNumber(text));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(text.size()));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(LongDigitString)
+    ->RangeMultiplier(4)
+    ->Range(1 << 16, 1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+}  // namespace
+
+BENCHMARK_MAIN();
