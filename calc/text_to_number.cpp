@@ -90,14 +90,27 @@ class Reader {
   // Appends the digits that come next; returns how many.
   std::size_t TakeDigits(std::string& out) {
     std::size_t count = 0;
-    for (Symbol s = Peek(); s.role == Role::Digit; s = Peek(), ++count) {
+    for (;;) {
+      // Runs of ASCII digits, the usual case, are copied whole.
+      const std::size_t run = AsciiDigitsAhead();
+      out.append(text_.substr(pos_, run));
+      pos_ += run;
+      count += run;
+      const Symbol s = Peek();
+      if (s.role != Role::Digit) return count;
       out += s.ascii;
       Take(s);
+      ++count;
     }
-    return count;
   }
 
  private:
+  std::size_t AsciiDigitsAhead() const {
+    std::size_t end = pos_;
+    while (end < text_.size() && text_[end] >= '0' && text_[end] <= '9') ++end;
+    return end - pos_;
+  }
+
   std::string_view text_;
   std::size_t pos_ = 0;
 };
