@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "window/application_info.h"
+#include "window/form1.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  jet::DescribeApplication();
+  Form1 window;
+  window.show();
+  return app.exec();
+}

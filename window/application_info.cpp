@@ -1,0 +1,21 @@
+#include "window/application_info.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "window/version.h"
+
+namespace jet {
+
+void DescribeApplication() {
+  QApplication::setApplicationName(QStringLiteral("jetselect"));
+  QApplication::setApplicationVersion(QStringLiteral(JET_DISPLAY_VERSION));
+  QApplication::setDesktopFileName(QStringLiteral("jetselect"));
+  // PNG renderings made from the SVG at build time, so no image plugin loads.
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 256})
+    icon.addFile(QStringLiteral(":/icons/jetselect-%1.png").arg(size), QSize(size, size));
+  QApplication::setWindowIcon(icon);
+}
+
+}  // namespace jet

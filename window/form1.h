@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The program's one window: three input boxes for temperature, pressure and
+// humidity, the result box and the two buttons. Its controls are placed at
+// fixed positions and keep them when the window is resized.
+class Form1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Form1(QWidget* parent = nullptr);
+
+  // The controls, named as in the window's original description. lblTemp,
+  // lblBphpa and lblHum are editable boxes despite their prefix.
+  QLabel* const Label1;
+  QLineEdit* const lblTemp;
+  QLabel* const Label3;
+  QLineEdit* const lblBphpa;
+  QLabel* const Label7;
+  QLineEdit* const lblHum;
+  QLineEdit* const txtMJ;
+  QPushButton* const cmdclear;
+  QPushButton* const cmd;
+
+ public slots:
+  // Select: reads the three boxes and shows the recommended main jet. Catches
+  // nothing: an error ends the command and is reported where the button's
+  // click enters the window (see RunCommand).
+  void cmd_Click();
+  // Clear: empties the four boxes.
+  void cmdclear_Click();
+
+ private:
+  // Runs a command from a click. An error is shown to the user, the result
+  // box is emptied and the window goes on; no exception reaches Qt's loop.
+  void RunCommand(void (Form1::*command)());
+};
