@@ -1,0 +1,289 @@
+// Select and Clear as the user runs them: typing, clicking, pressing keys.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+#include "typing.h"
+#include "window/form1.h"
+
+namespace {
+
+// Closes the next error report once it is up and keeps its text.
+class ReportCatcher : public QObject {
+ public:
+  ReportCatcher() {
+    connect(&timer_, &QTimer::timeout, this, [this] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      text_ = box->text();
+      title_ = box->windowTitle();
+      ++count_;
+      box->button(QMessageBox::Ok)->click();
+    });
+    timer_.start(1);
+  }
+  QString text() const { return text_; }
+  QString title() const { return title_; }
+  int count() const { return count_; }
+
+ private:
+  QTimer timer_;
+  QString text_, title_;
+  int count_ = 0;
+};
+
+}  // namespace
+
+class CommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    window = std::make_unique<Form1>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  }
+  void cleanup() { window.reset(); }
+
+  void selectShowsTheRecommendation_data();
+  void selectShowsTheRecommendation();
+  void selectReadsInputsLeniently_data();
+  void selectReadsInputsLeniently();
+  void spaceOnSelectAtStartRunsSelectOnEmptyBoxes();
+  void returnOnAFocusedButtonPressesIt();
+  void selectNeverWritesTheInputBoxesNorMovesTheFocus();
+  void textTypedIntoTheResultStaysUntilTheNextCommand();
+  void readingsWithoutRealAirClearAnOldRecommendation();
+  void clearEmptiesTheFourBoxes();
+  void clearOnEmptyBoxesThenSelectLeavesTheResultEmpty();
+  void errorsAreReportedAndTheWindowGoesOn_data();
+  void errorsAreReportedAndTheWindowGoesOn();
+
+ private:
+  QLineEdit* Box(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
+  QPushButton* Button(const char* name) {
+    return window->findChild<QPushButton*>(QLatin1String(name));
+  }
+  void Type(const QString& temperature, const QString& pressure, const QString& humidity) {
+    TypeText(Box("lblTemp"), temperature);
+    TypeText(Box("lblBphpa"), pressure);
+    TypeText(Box("lblHum"), humidity);
+  }
+  void ClickSelect() { QTest::mouseClick(Button("cmd"), Qt::LeftButton); }
+
+  std::unique_ptr<Form1> window;
+};
+
+void CommandsTest::selectShowsTheRecommendation_data() {
+  QTest::addColumn<QString>("T");
+  QTest::addColumn<QString>("P");
+  QTest::addColumn<QString>("RH");
+  QTest::addColumn<QString>("shown");
+  const struct {
+    const char *T, *P, *RH, *shown;
+  } rows[] = {
+      {"20", "1013", "50", "推奨  168"},
+      {"25", "1013", "60", "推奨  165"},
+      {"15", "1013.25", "0", "推奨  170"},
+      {"30", "1000", "80", "推奨  160"},
+      {"5", "1020", "30", "推奨  175"},
+      {"-5", "1030", "40", "推奨  175"},
+      {"0", "996", "0", "推奨  175-172"},
+      {"0", "971", "0", "推奨  172-170"},
+      {"0", "952", "50", "推奨  170-168"},
+      {"6", "950", "50", "推奨  168-165"},
+      {"13", "952", "50", "推奨  165-162"},
+      {"19", "951", "50", "推奨  162-160"},
+      {"0", "0", "0", ""},
+      {"0", "0", "50", ""},
+      {"-300", "0", "50", "推奨  160"},
+  };
+  for (const auto& r : rows)
+    QTest::addRow("%s/%s/%s", r.T, r.P, r.RH)
+        << QString::fromUtf8(r.T) << QString::fromUtf8(r.P) << QString::fromUtf8(r.RH)
+        << QString::fromUtf8(r.shown);
+}
+
+void CommandsTest::selectShowsTheRecommendation() {
+  QFETCH(QString, T);
+  QFETCH(QString, P);
+  QFETCH(QString, RH);
+  QFETCH(QString, shown);
+  Box("txtMJ")->setText(QStringLiteral("old"));
+  Type(T, P, RH);
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), shown);
+}
+
+void CommandsTest::selectReadsInputsLeniently_data() {
+  QTest::addColumn<QString>("T");
+  QTest::addColumn<QString>("P");
+  QTest::addColumn<QString>("RH");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("unit after the number") << "20.5℃"
+                                         << "1013mb"
+                                         << "50%"
+                                         << "推奨  168";
+  QTest::newRow("full-width digits") << "２０"
+                                     << "１０１３"
+                                     << "５０"
+                                     << "推奨  168";
+  QTest::newRow("kana-mode minus") << "ー5"
+                                   << "１０３０"
+                                   << "40"
+                                   << "推奨  175";
+  QTest::newRow("blanks before") << "  20"
+                                 << "\u30001013"
+                                 << "\t50"
+                                 << "推奨  168";
+  QTest::newRow("letters read as 0") << "abc"
+                                     << "996"
+                                     << "x"
+                                     << "推奨  175-172";
+}
+
+void CommandsTest::selectReadsInputsLeniently() {
+  QFETCH(QString, T);
+  QFETCH(QString, P);
+  QFETCH(QString, RH);
+  QFETCH(QString, shown);
+  Type(T, P, RH);
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), shown);
+  QCOMPARE(Box("lblTemp")->text(), T);
+  QCOMPARE(Box("lblBphpa")->text(), P);
+  QCOMPARE(Box("lblHum")->text(), RH);
+}
+
+void CommandsTest::spaceOnSelectAtStartRunsSelectOnEmptyBoxes() {
+  QCOMPARE(QApplication::focusWidget(), Button("cmd"));
+  Box("txtMJ")->setText(QStringLiteral("typed"));
+  QTest::keyClick(Button("cmd"), Qt::Key_Space);
+  QCOMPARE(Box("txtMJ")->text(), QString());
+}
+
+void CommandsTest::returnOnAFocusedButtonPressesIt() {
+  Type("20", "1013", "50");
+  Button("cmd")->setFocus();
+  QTest::keyClick(Button("cmd"), Qt::Key_Return);
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  168"));
+  Button("cmdclear")->setFocus();
+  QTest::keyClick(Button("cmdclear"), Qt::Key_Enter);
+  QCOMPARE(Box("lblTemp")->text(), QString());
+}
+
+void CommandsTest::selectNeverWritesTheInputBoxesNorMovesTheFocus() {
+  Type("-5", "1030", "40");
+  Box("lblHum")->setFocus();
+  window->cmd_Click();
+  QCOMPARE(QApplication::focusWidget(), Box("lblHum"));
+  QCOMPARE(Box("lblTemp")->text(), QStringLiteral("-5"));
+  QCOMPARE(Box("lblBphpa")->text(), QStringLiteral("1030"));
+  QCOMPARE(Box("lblHum")->text(), QStringLiteral("40"));
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  175"));
+}
+
+void CommandsTest::textTypedIntoTheResultStaysUntilTheNextCommand() {
+  QTest::keyClicks(Box("txtMJ"), QStringLiteral("my note"));
+  Type("20", "1013", "50");
+  QTest::keyClick(Box("lblHum"), Qt::Key_Tab);
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("my note"));
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  168"));
+  QTest::keyClicks(Box("txtMJ"), QStringLiteral("!"));
+  QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
+  QCOMPARE(Box("txtMJ")->text(), QString());
+}
+
+// Emptying the pressure box after a recommendation gives a density below
+// zero. The old recommendation no longer belongs to what is in the boxes,
+// so the result box is emptied.
+void CommandsTest::readingsWithoutRealAirClearAnOldRecommendation() {
+  Type("20", "1013", "50");
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  168"));
+  Box("lblBphpa")->clear();
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), QString());
+  QCOMPARE(Box("lblTemp")->text(), QStringLiteral("20"));
+}
+
+void CommandsTest::clearEmptiesTheFourBoxes() {
+  Type("20", "1013", "50");
+  ClickSelect();
+  Box("lblTemp")->setFocus();
+  QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
+  for (const char* name : {"lblTemp", "lblBphpa", "lblHum", "txtMJ"})
+    QVERIFY2(Box(name)->text().isEmpty(), name);
+}
+
+void CommandsTest::clearOnEmptyBoxesThenSelectLeavesTheResultEmpty() {
+  QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
+  for (const char* name : {"lblTemp", "lblBphpa", "lblHum", "txtMJ"})
+    QVERIFY2(Box(name)->text().isEmpty(), name);
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), QString());
+}
+
+void CommandsTest::errorsAreReportedAndTheWindowGoesOn_data() {
+  QTest::addColumn<QString>("T");
+  QTest::addColumn<QString>("P");
+  QTest::addColumn<QString>("RH");
+  QTest::addColumn<QString>("says");
+  QTest::newRow("absolute zero") << "-273.13"
+                                 << "1013"
+                                 << "50"
+                                 << "ゼロによる除算";
+  QTest::newRow("temperature too large to read") << "1e400"
+                                                 << "1013"
+                                                 << "50"
+                                                 << "「気温(℃)」の数値が大きすぎて";
+  QTest::newRow("pressure too large to read") << "20"
+                                              << "1e400"
+                                              << "50"
+                                              << "「気圧(mb)」の数値が大きすぎて";
+  QTest::newRow("humidity too large to read") << "20"
+                                              << "1013"
+                                              << "-1e400"
+                                              << "「湿度(％)」の数値が大きすぎて";
+  QTest::newRow("overflow in the formula") << "39"
+                                           << "1.7e308"
+                                           << "-1e308"
+                                           << "オーバーフロー";
+}
+
+void CommandsTest::errorsAreReportedAndTheWindowGoesOn() {
+  QFETCH(QString, T);
+  QFETCH(QString, P);
+  QFETCH(QString, RH);
+  QFETCH(QString, says);
+  Type("20", "1013", "50");
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  168"));
+  for (const char* name : {"lblTemp", "lblBphpa", "lblHum"}) Box(name)->clear();
+  Type(T, P, RH);
+
+  ReportCatcher report;
+  ClickSelect();
+  QCOMPARE(report.count(), 1);
+  QVERIFY2(report.text().contains(says), qPrintable(report.text()));
+  QVERIFY(report.text().contains(QStringLiteral("入力した値はそのまま残っています")));
+  QCOMPARE(report.title(), QStringLiteral("エラー"));
+
+  QVERIFY(window->isVisible());
+  QCOMPARE(Box("lblTemp")->text(), T);
+  QCOMPARE(Box("lblBphpa")->text(), P);
+  QCOMPARE(Box("lblHum")->text(), RH);
+  QCOMPARE(Box("txtMJ")->text(), QString());
+  // The window still works.
+  QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
+  Type("20", "1013", "50");
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  168"));
+}
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"
