@@ -13,7 +13,7 @@ void DescribeApplication() {
   QApplication::setDesktopFileName(QStringLiteral("jetselect"));
   // PNG renderings made from the SVG at build time, so no image plugin loads.
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 256})
+  for (const int size : {16, 32, 48})
     icon.addFile(QStringLiteral(":/icons/jetselect-%1.png").arg(size), QSize(size, size));
   QApplication::setWindowIcon(icon);
 }
