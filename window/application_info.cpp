@@ -3,14 +3,14 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "window/version.h"
+#include "window/build_info.h"
 
 namespace jet {
 
 void DescribeApplication() {
   QApplication::setApplicationName(QStringLiteral("jetselect"));
   QApplication::setApplicationVersion(QStringLiteral(JET_DISPLAY_VERSION));
-  QApplication::setDesktopFileName(QStringLiteral("jetselect"));
+  QApplication::setDesktopFileName(QStringLiteral(JET_APP_ID));
   // PNG renderings made from the SVG at build time, so no image plugin loads.
   QIcon icon;
   for (const int size : {16, 32, 48})
