@@ -35,6 +35,22 @@ class ReportCatcher : public QObject {
   int count_ = 0;
 };
 
+// Three readings as typed, and what to expect of them.
+struct Reading {
+  const char *T, *P, *RH, *expected;
+};
+
+void AddReadings(const char* expected, std::initializer_list<Reading> readings) {
+  QTest::addColumn<QString>("T");
+  QTest::addColumn<QString>("P");
+  QTest::addColumn<QString>("RH");
+  QTest::addColumn<QString>(expected);
+  for (const Reading& r : readings)
+    QTest::addRow("%s | %s | %s", r.T, r.P, r.RH)
+        << QString::fromUtf8(r.T) << QString::fromUtf8(r.P) << QString::fromUtf8(r.RH)
+        << QString::fromUtf8(r.expected);
+}
+
 }  // namespace
 
 class CommandsTest : public QObject {
@@ -78,33 +94,23 @@ class CommandsTest : public QObject {
 };
 
 void CommandsTest::selectShowsTheRecommendation_data() {
-  QTest::addColumn<QString>("T");
-  QTest::addColumn<QString>("P");
-  QTest::addColumn<QString>("RH");
-  QTest::addColumn<QString>("shown");
-  const struct {
-    const char *T, *P, *RH, *shown;
-  } rows[] = {
-      {"20", "1013", "50", "推奨  168"},
-      {"25", "1013", "60", "推奨  165"},
-      {"15", "1013.25", "0", "推奨  170"},
-      {"30", "1000", "80", "推奨  160"},
-      {"5", "1020", "30", "推奨  175"},
-      {"-5", "1030", "40", "推奨  175"},
-      {"0", "996", "0", "推奨  175-172"},
-      {"0", "971", "0", "推奨  172-170"},
-      {"0", "952", "50", "推奨  170-168"},
-      {"6", "950", "50", "推奨  168-165"},
-      {"13", "952", "50", "推奨  165-162"},
-      {"19", "951", "50", "推奨  162-160"},
-      {"0", "0", "0", ""},
-      {"0", "0", "50", ""},
-      {"-300", "0", "50", "推奨  160"},
-  };
-  for (const auto& r : rows)
-    QTest::addRow("%s/%s/%s", r.T, r.P, r.RH)
-        << QString::fromUtf8(r.T) << QString::fromUtf8(r.P) << QString::fromUtf8(r.RH)
-        << QString::fromUtf8(r.shown);
+  AddReadings("shown", {
+                           {"20", "1013", "50", "推奨  168"},
+                           {"25", "1013", "60", "推奨  165"},
+                           {"15", "1013.25", "0", "推奨  170"},
+                           {"30", "1000", "80", "推奨  160"},
+                           {"5", "1020", "30", "推奨  175"},
+                           {"-5", "1030", "40", "推奨  175"},
+                           {"0", "996", "0", "推奨  175-172"},
+                           {"0", "971", "0", "推奨  172-170"},
+                           {"0", "952", "50", "推奨  170-168"},
+                           {"6", "950", "50", "推奨  168-165"},
+                           {"13", "952", "50", "推奨  165-162"},
+                           {"19", "951", "50", "推奨  162-160"},
+                           {"0", "0", "0", ""},
+                           {"0", "0", "50", ""},
+                           {"-300", "0", "50", "推奨  160"},
+                       });
 }
 
 void CommandsTest::selectShowsTheRecommendation() {
@@ -119,30 +125,13 @@ void CommandsTest::selectShowsTheRecommendation() {
 }
 
 void CommandsTest::selectReadsInputsLeniently_data() {
-  QTest::addColumn<QString>("T");
-  QTest::addColumn<QString>("P");
-  QTest::addColumn<QString>("RH");
-  QTest::addColumn<QString>("shown");
-  QTest::newRow("unit after the number") << "20.5℃"
-                                         << "1013mb"
-                                         << "50%"
-                                         << "推奨  168";
-  QTest::newRow("full-width digits") << "２０"
-                                     << "１０１３"
-                                     << "５０"
-                                     << "推奨  168";
-  QTest::newRow("kana-mode minus") << "ー5"
-                                   << "１０３０"
-                                   << "40"
-                                   << "推奨  175";
-  QTest::newRow("blanks before") << "  20"
-                                 << "\u30001013"
-                                 << "\t50"
-                                 << "推奨  168";
-  QTest::newRow("letters read as 0") << "abc"
-                                     << "996"
-                                     << "x"
-                                     << "推奨  175-172";
+  AddReadings("shown", {
+                           {"20.5℃", "1013mb", "50%", "推奨  168"},
+                           {"２０", "１０１３", "５０", "推奨  168"},    // full-width digits
+                           {"ー5", "１０３０", "40", "推奨  175"},       // minus typed in kana mode
+                           {"  20", "\u30001013", "\t50", "推奨  168"},  // blanks before
+                           {"abc", "996", "x", "推奨  175-172"},         // letters read as 0
+                       });
 }
 
 void CommandsTest::selectReadsInputsLeniently() {
@@ -229,30 +218,13 @@ void CommandsTest::clearOnEmptyBoxesThenSelectLeavesTheResultEmpty() {
 }
 
 void CommandsTest::errorsAreReportedAndTheWindowGoesOn_data() {
-  QTest::addColumn<QString>("T");
-  QTest::addColumn<QString>("P");
-  QTest::addColumn<QString>("RH");
-  QTest::addColumn<QString>("says");
-  QTest::newRow("absolute zero") << "-273.13"
-                                 << "1013"
-                                 << "50"
-                                 << "ゼロによる除算";
-  QTest::newRow("temperature too large to read") << "1e400"
-                                                 << "1013"
-                                                 << "50"
-                                                 << "「気温(℃)」の数値が大きすぎて";
-  QTest::newRow("pressure too large to read") << "20"
-                                              << "1e400"
-                                              << "50"
-                                              << "「気圧(mb)」の数値が大きすぎて";
-  QTest::newRow("humidity too large to read") << "20"
-                                              << "1013"
-                                              << "-1e400"
-                                              << "「湿度(％)」の数値が大きすぎて";
-  QTest::newRow("overflow in the formula") << "39"
-                                           << "1.7e308"
-                                           << "-1e308"
-                                           << "オーバーフロー";
+  AddReadings("says", {
+                          {"-273.13", "1013", "50", "ゼロによる除算"},
+                          {"1e400", "1013", "50", "「気温(℃)」の数値が大きすぎて"},
+                          {"20", "1e400", "50", "「気圧(mb)」の数値が大きすぎて"},
+                          {"20", "1013", "-1e400", "「湿度(％)」の数値が大きすぎて"},
+                          {"39", "1.7e308", "-1e308", "オーバーフロー"},
+                      });
 }
 
 void CommandsTest::errorsAreReportedAndTheWindowGoesOn() {
