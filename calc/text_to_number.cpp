@@ -78,13 +78,12 @@ class Reader {
   Symbol Peek() const { return pos_ < text_.size() ? Classify(text_, pos_) : Symbol{}; }
   void Take(const Symbol& symbol) { pos_ += symbol.size; }
 
-  // Takes a sign if one comes next; returns true for a minus.
-  bool TakeSign(bool& negative) {
+  // Takes a sign if one comes next; true when it was a minus.
+  bool TakeSign() {
     const Symbol s = Peek();
     if (s.role != Role::Plus && s.role != Role::Minus && s.role != Role::LongVowel) return false;
-    negative = s.role != Role::Plus;
     Take(s);
-    return true;
+    return s.role != Role::Plus;
   }
 
   // Appends the digits that come next; returns how many.
@@ -131,9 +130,7 @@ Number Scan(std::string_view text) {
   while (reader.Peek().role == Role::Blank) reader.Take(reader.Peek());
 
   Number number;
-  bool negative = false;
-  reader.TakeSign(negative);
-  if (negative) number.ascii += '-';
+  if (reader.TakeSign()) number.ascii += '-';
 
   const std::size_t start = number.ascii.size();
   const std::size_t whole = reader.TakeDigits(number.ascii);
@@ -157,8 +154,7 @@ Number Scan(std::string_view text) {
   // otherwise the marker is where the number ends ("1e" reads as 1).
   if (reader.Peek().role != Role::Exponent) return number;
   reader.Take(reader.Peek());
-  bool exponent_negative = false;
-  reader.TakeSign(exponent_negative);
+  const bool exponent_negative = reader.TakeSign();
   std::string digits;
   if (reader.TakeDigits(digits) == 0) return number;
   number.ascii += exponent_negative ? "e-" : "e";
