@@ -57,26 +57,25 @@ void Form1Test::everyControlStandsInItsPlace_data() {
   QTest::addColumn<QString>("text");
   QTest::addColumn<QRect>("place");
   QTest::addColumn<int>("alignment");
-  const auto center = int(Qt::AlignHCenter);
-  const auto right = int(Qt::AlignRight);
-  QTest::newRow("Label1") << "Label1"
-                          << "気温(℃)" << QRect(16, 16, 73, 17) << center;
-  QTest::newRow("lblTemp") << "lblTemp"
-                           << "" << QRect(104, 16, 121, 25) << right;
-  QTest::newRow("Label3") << "Label3"
-                          << "気圧(mb)" << QRect(16, 56, 73, 17) << center;
-  QTest::newRow("lblBphpa") << "lblBphpa"
-                            << "" << QRect(104, 56, 121, 25) << right;
-  QTest::newRow("Label7") << "Label7"
-                          << "湿度(％)" << QRect(16, 96, 73, 17) << center;
-  QTest::newRow("lblHum") << "lblHum"
-                          << "" << QRect(104, 96, 121, 25) << right;
-  QTest::newRow("txtMJ") << "txtMJ"
-                         << "" << QRect(8, 128, 217, 25) << center;
-  QTest::newRow("cmdclear") << "cmdclear"
-                            << "数値クリア" << QRect(8, 168, 97, 25) << 0;
-  QTest::newRow("cmd") << "cmd"
-                       << "選定" << QRect(120, 168, 105, 25) << 0;
+  const int center = Qt::AlignHCenter, right = Qt::AlignRight;
+  const struct {
+    const char *name, *text;
+    QRect place;
+    int alignment;
+  } controls[] = {
+      {"Label1", "気温(℃)", {16, 16, 73, 17}, center},
+      {"lblTemp", "", {104, 16, 121, 25}, right},
+      {"Label3", "気圧(mb)", {16, 56, 73, 17}, center},
+      {"lblBphpa", "", {104, 56, 121, 25}, right},
+      {"Label7", "湿度(％)", {16, 96, 73, 17}, center},
+      {"lblHum", "", {104, 96, 121, 25}, right},
+      {"txtMJ", "", {8, 128, 217, 25}, center},
+      {"cmdclear", "数値クリア", {8, 168, 97, 25}, 0},
+      {"cmd", "選定", {120, 168, 105, 25}, 0},
+  };
+  for (const auto& c : controls)
+    QTest::newRow(c.name) << QString::fromLatin1(c.name) << QString::fromUtf8(c.text) << c.place
+                          << c.alignment;
 }
 
 void Form1Test::everyControlStandsInItsPlace() {
