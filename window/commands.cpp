@@ -1,42 +1,59 @@
-// The window's two commands. Each is one straight sequence of steps; neither
-// catches an error (Form1::RunCommand reports it).
-#include <QLabel>
+// The window's two commands, run on its four boxes. What they do is in
+// form/commands.cpp; here the boxes are only read and replaced.
 #include <QLineEdit>
 
-#include "calc/air_density.h"
-#include "calc/recommendation.h"
-#include "calc/text_to_number.h"
+#include "form/commands.h"
 #include "window/error_report.h"
 #include "window/form1.h"
 
 namespace {
 
-// Reads a box's text as a number. A number too large for a double is
-// passed on with the caption of the box it was typed into.
-double ReadNumber(const QLineEdit* box, const QLabel* caption) {
-  const QByteArray utf8 = box->text().toUtf8();
-  try {
-    return jet::TextToNumber({utf8.constData(), static_cast<std::size_t>(utf8.size())});
-  } catch (const jet::ConversionError&) {
-    throw jet::BoxConversionError(caption->text());
+using jet::form::Box;
+
+// The commands' access to the boxes, which are fixed members of the window.
+class Form1Fields final : public jet::form::Fields {
+ public:
+  explicit Form1Fields(const Form1& window) : window_(window) {}
+
+  std::string Read(Box box) const override { return Line(box)->text().toStdString(); }
+  void Replace(Box box, std::string_view text) override {
+    Line(box)->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
   }
-}
+
+ private:
+  QLineEdit* Line(Box box) const {
+    switch (box) {
+      case Box::Temperature:
+        return window_.lblTemp;
+      case Box::Pressure:
+        return window_.lblBphpa;
+      case Box::Humidity:
+        return window_.lblHum;
+      case Box::Result:
+        break;
+    }
+    return window_.txtMJ;
+  }
+
+  const Form1& window_;
+};
 
 }  // namespace
 
 void Form1::cmd_Click() {
-  const double T = ReadNumber(lblTemp, Label1);
-  const double P = ReadNumber(lblBphpa, Label3);
-  const double h = ReadNumber(lblHum, Label7) / 100;
-  const double D = jet::ComputeAirDensity(T, P, h);
-  const jet::JetOutcome outcome = jet::SelectRecommendation(D);
-  txtMJ->setText(
-      QString::fromUtf8(outcome.text.data(), static_cast<qsizetype>(outcome.text.size())));
+  Form1Fields fields(*this);
+  jet::form::Select(fields);
 }
 
 void Form1::cmdclear_Click() {
-  lblTemp->clear();
-  lblBphpa->clear();
-  lblHum->clear();
-  txtMJ->clear();
+  Form1Fields fields(*this);
+  jet::form::Clear(fields);
+}
+
+// Qt forbids exceptions from leaving a slot that a signal invoked, so the
+// clicks come in here rather than straight to the commands.
+void Form1::RunCommand(void (Form1::*command)()) {
+  Form1Fields fields(*this);
+  if (const auto message = jet::form::RunCommand(fields, [&] { (this->*command)(); }))
+    jet::ReportError(this, *message);
 }

@@ -1,0 +1,92 @@
+// Each command is one straight sequence of steps and catches nothing.
+#include "form/commands.h"
+
+#include "calc/air_density.h"
+#include "calc/recommendation.h"
+#include "form/layout.h"
+
+namespace jet::form {
+namespace {
+
+// The label beside each input box, which an error message names.
+std::string_view CaptionOf(Box box) {
+  switch (box) {
+    case Box::Temperature:
+      return Find("Label1").caption;
+    case Box::Pressure:
+      return Find("Label3").caption;
+    case Box::Humidity:
+      return Find("Label7").caption;
+    case Box::Result:
+      break;
+  }
+  return {};
+}
+
+double ReadNumber(const Fields& window, Box box) {
+  const std::string text = window.Read(box);
+  try {
+    return TextToNumber(text);
+  } catch (const ConversionError&) {
+    throw BoxConversionError(CaptionOf(box));
+  }
+}
+
+std::string DescribeFault(ArithmeticFault::Kind kind) {
+  switch (kind) {
+    case ArithmeticFault::Kind::DivisionByZero:
+      // Only a temperature of exactly −273.13 °C divides by zero.
+      return "ゼロによる除算が発生しました。\n"
+             "気温 −273.13 ℃ では空気密度を計算できません。";
+    case ArithmeticFault::Kind::Overflow:
+      return "オーバーフローが発生しました。\n"
+             "数値が大きすぎて空気密度を計算できません。";
+    case ArithmeticFault::Kind::InvalidOperation:
+      break;
+  }
+  return "無効な演算が発生しました。\n空気密度を計算できません。";
+}
+
+}  // namespace
+
+void Select(Fields& window) {
+  const double T = ReadNumber(window, Box::Temperature);
+  const double P = ReadNumber(window, Box::Pressure);
+  const double h = ReadNumber(window, Box::Humidity) / 100;
+  const double D = ComputeAirDensity(T, P, h);
+  window.Replace(Box::Result, SelectRecommendation(D).text);
+}
+
+void Clear(Fields& window) {
+  for (const Box box : {Box::Temperature, Box::Pressure, Box::Humidity, Box::Result})
+    window.Replace(box, {});
+}
+
+std::string DescribeError(std::exception_ptr error) {
+  std::string text;
+  try {
+    std::rethrow_exception(error);
+  } catch (const BoxConversionError& e) {
+    text = "「" + e.caption() + "」の数値が大きすぎて読み取れません。";
+  } catch (const ConversionError&) {
+    text = "数値が大きすぎて読み取れません。";
+  } catch (const ArithmeticFault& e) {
+    text = DescribeFault(e.kind());
+  } catch (const std::exception& e) {
+    text = std::string("予期しないエラーが発生しました。\n") + e.what();
+  } catch (...) {
+    text = "予期しないエラーが発生しました。";
+  }
+  return text + "\n\n入力した値はそのまま残っています。";
+}
+
+std::string Fail(Fields& window, std::exception_ptr error) noexcept {
+  try {
+    window.Replace(Box::Result, {});
+  } catch (...) {
+    // The box that failed may be the result box itself; the report matters more.
+  }
+  return DescribeError(error);
+}
+
+}  // namespace jet::form

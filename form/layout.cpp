@@ -1,0 +1,44 @@
+#include "form/layout.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace jet::form {
+namespace {
+
+constexpr std::array<Control, 9> kControls = {{
+    {"cmd", Kind::Button, "選定", {1800, 2520, 1575, 375}, Align::Centre, false, 0, {}},
+    {"Label1", Kind::Label, "気温(℃)", {240, 240, 1095, 255}, Align::Centre, true, 1, {}},
+    {"lblTemp", Kind::TextBox, {}, {1560, 240, 1815, 375}, Align::Right, true, 4, {}},
+    {"Label3", Kind::Label, "気圧(mb)", {240, 840, 1095, 255}, Align::Centre, true, 2, {}},
+    {"lblBphpa", Kind::TextBox, {}, {1560, 840, 1815, 375}, Align::Right, true, 5, {}},
+    {"Label7", Kind::Label, "湿度(％)", {240, 1440, 1095, 255}, Align::Centre, true, 3, {}},
+    {"lblHum", Kind::TextBox, {}, {1560, 1440, 1815, 375}, Align::Right, true, 6, {}},
+    {"cmdclear", Kind::Button, "数値クリア", {120, 2520, 1455, 375}, Align::Centre, false, 7,
+     {}},
+    {"txtMJ", Kind::TextBox, {}, {120, 1920, 3255, 375}, Align::Centre, true, 8,
+     "推奨メインジェット"},
+}};
+
+}  // namespace
+
+std::span<const Control> Controls() {
+  return kControls;
+}
+
+const Control& Find(std::string_view name) {
+  const auto found = std::ranges::find(kControls, name, &Control::name);
+  if (found == kControls.end()) throw std::out_of_range("no control " + std::string(name));
+  return *found;
+}
+
+std::vector<const Control*> TabOrder() {
+  std::vector<const Control*> order;
+  for (const Control& control : kControls)
+    if (control.kind != Kind::Label) order.push_back(&control);
+  std::ranges::sort(order, {}, &Control::tab_index);
+  return order;
+}
+
+}  // namespace jet::form
