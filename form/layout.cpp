@@ -15,9 +15,14 @@ constexpr std::array<Control, 9> kControls = {{
     {"lblBphpa", Kind::TextBox, {}, {1560, 840, 1815, 375}, Align::Right, true, 5, {}},
     {"Label7", Kind::Label, "湿度(％)", {240, 1440, 1095, 255}, Align::Centre, true, 3, {}},
     {"lblHum", Kind::TextBox, {}, {1560, 1440, 1815, 375}, Align::Right, true, 6, {}},
-    {"cmdclear", Kind::Button, "数値クリア", {120, 2520, 1455, 375}, Align::Centre, false, 7,
-     {}},
-    {"txtMJ", Kind::TextBox, {}, {120, 1920, 3255, 375}, Align::Centre, true, 8,
+    {"cmdclear", Kind::Button, "数値クリア", {120, 2520, 1455, 375}, Align::Centre, false, 7, {}},
+    {"txtMJ",
+     Kind::TextBox,
+     {},
+     {120, 1920, 3255, 375},
+     Align::Centre,
+     true,
+     8,
      "推奨メインジェット"},
 }};
 

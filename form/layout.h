@@ -17,13 +17,13 @@ struct Rect {
 };
 
 struct Control {
-  std::string_view name;     // Label1, lblTemp, ... as in the original window
+  std::string_view name;  // Label1, lblTemp, ... as in the original window
   Kind kind;
-  std::string_view caption;  // UTF-8; empty for the boxes
-  Rect place;                // twips, from the client area's top left
-  Align align;               // of the text inside the control
-  bool box_font;             // true: font F; false: the platform's UI font
-  int tab_index;             // the labels' indexes never take the focus
+  std::string_view caption;          // UTF-8; empty for the boxes
+  Rect place;                        // twips, from the client area's top left
+  Align align;                       // of the text inside the control
+  bool box_font;                     // true: font F; false: the platform's UI font
+  int tab_index;                     // the labels' indexes never take the focus
   std::string_view accessible_name;  // where no label names the control
 };
 

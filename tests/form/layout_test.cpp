@@ -22,8 +22,11 @@ TEST(Layout, EveryControlIsWholePixelsAt96DpiInsideTheClientArea) {
       EXPECT_EQ(twips % 15, 0);
     EXPECT_LE(c.place.left + c.place.width, kClientWidth);
     EXPECT_LE(c.place.top + c.place.height, kClientHeight);
-    for (const Control& other : Controls())
-      if (&other != &c) EXPECT_FALSE(Overlap(c.place, other.place)) << other.name;
+    for (const Control& other : Controls()) {
+      if (&other != &c) {
+        EXPECT_FALSE(Overlap(c.place, other.place)) << other.name;
+      }
+    }
   }
 }
 

@@ -1,0 +1,328 @@
+// Drives jetselect.exe from outside, as a user and a screen reader see it:
+// starts it, finds its controls, types, presses keys and buttons, and reads
+// the texts back. Run under Wine with a display:
+//   window_test.exe PATH\TO\jetselect.exe [--dpi=N]
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include "form/layout.h"
+#include "win32/control_id.h"
+#include "win32/text.h"
+
+namespace {
+
+using jet::win32::ControlId;
+using jet::win32::ToUtf16;
+
+std::wstring program;  // the jetselect.exe under test
+
+template <typename Condition>
+bool WaitFor(Condition condition) {
+  for (int i = 0; i < 500; ++i) {
+    if (condition()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return condition();
+}
+
+std::wstring TextOf(HWND window) {
+  std::wstring text(static_cast<std::size_t>(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) + 1,
+                    L'\0');
+  text.resize(static_cast<std::size_t>(
+      SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()))));
+  return text;
+}
+
+std::wstring ClassOf(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> input;
+  for (const WORD key : keys) input.push_back({INPUT_KEYBOARD, {.ki = {key, 0, 0, 0, 0}}});
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key)
+    input.push_back({INPUT_KEYBOARD, {.ki = {*key, 0, KEYEVENTF_KEYUP, 0, 0}}});
+  SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+}
+
+class Window : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + program + L"\"";
+    ASSERT_TRUE(CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &startup, &process_));
+    WaitForInputIdle(process_.hProcess, 10000);
+    ASSERT_TRUE(WaitFor([this] {
+      EnumThreadWindows(
+          process_.dwThreadId,
+          [](HWND window, LPARAM found) -> BOOL {
+            if (ClassOf(window) != jet::win32::kWindowClass || !IsWindowVisible(window))
+              return TRUE;
+            *reinterpret_cast<HWND*>(found) = window;
+            return FALSE;
+          },
+          reinterpret_cast<LPARAM>(&main_));
+      return main_ != nullptr;
+    }));
+  }
+
+  void TearDown() override {
+    if (!process_.hProcess) return;
+    if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
+    // Closing the window ends the program, successfully.
+    EXPECT_EQ(WaitForSingleObject(process_.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    GetExitCodeProcess(process_.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    TerminateProcess(process_.hProcess, 1);
+    CloseHandle(process_.hThread);
+    CloseHandle(process_.hProcess);
+  }
+
+  HWND Control(std::string_view name) const { return GetDlgItem(main_, ControlId(name)); }
+  std::wstring Text(std::string_view name) const { return TextOf(Control(name)); }
+  void SetText(std::string_view name, const std::wstring& text) {
+    SendMessageW(Control(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  // Typed at the end of the box, a character at a time.
+  void Type(std::string_view name, const std::wstring& text) {
+    const HWND box = Control(name);
+    SendMessageW(box, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+    for (const wchar_t c : text) SendMessageW(box, WM_CHAR, c, 1);
+  }
+  void Readings(const std::wstring& T, const std::wstring& P, const std::wstring& RH) {
+    SetText("lblTemp", T);
+    SetText("lblBphpa", P);
+    SetText("lblHum", RH);
+  }
+  void Click(std::string_view name) { SendMessageW(Control(name), BM_CLICK, 0, 0); }
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info.hwndFocus;
+  }
+  // The message box the window shows, if one is up.
+  HWND Report() const {
+    HWND report = nullptr;
+    EnumThreadWindows(
+        process_.dwThreadId,
+        [](HWND window, LPARAM found) -> BOOL {
+          if (ClassOf(window) != L"#32770") return TRUE;
+          *reinterpret_cast<HWND*>(found) = window;
+          return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&report));
+    return report;
+  }
+
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
+TEST_F(Window, ControlsStandInTheirPlacesAtTheWindowsDpi) {
+  // One screen, at the DPI Windows was set to (GetDpiForWindow does not see
+  // into another process under Wine).
+  const UINT dpi = GetDpiForSystem();
+  const auto scale = [dpi](int twips) { return MulDiv(twips, static_cast<int>(dpi), 1440); };
+  RECT client;
+  GetClientRect(main_, &client);
+  EXPECT_EQ(client.right, scale(jet::form::kClientWidth)) << dpi << " dpi";
+  EXPECT_EQ(client.bottom, scale(jet::form::kClientHeight)) << dpi << " dpi";
+  EXPECT_EQ(TextOf(main_), L"メインジェット選定");
+
+  const std::pair<jet::form::Kind, const wchar_t*> classes[] = {
+      {jet::form::Kind::Label, L"Static"},
+      {jet::form::Kind::TextBox, L"Edit"},
+      {jet::form::Kind::Button, L"Button"}};
+  HWND previous = nullptr;
+  for (const jet::form::Control& c : jet::form::Controls()) {
+    SCOPED_TRACE(c.name);
+    const HWND control = Control(c.name);
+    ASSERT_TRUE(control);
+    // Created in the table's order: each label just before its box.
+    EXPECT_EQ(GetWindow(control, GW_HWNDPREV), previous);
+    previous = control;
+    for (const auto& [kind, name] : classes) {
+      if (kind == c.kind) {
+        EXPECT_EQ(_wcsicmp(ClassOf(control).c_str(), name), 0);
+      }
+    }
+    EXPECT_EQ(TextOf(control), ToUtf16(c.caption));
+    RECT place;
+    GetWindowRect(control, &place);
+    MapWindowPoints(nullptr, main_, reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, scale(c.place.left));
+    EXPECT_EQ(place.top, scale(c.place.top));
+    EXPECT_EQ(place.right - place.left, scale(c.place.width));
+    EXPECT_EQ(place.bottom - place.top, scale(c.place.height));
+  }
+  const auto style = [this](const char* name) { return GetWindowLongW(Control(name), GWL_STYLE); };
+  EXPECT_TRUE(style("lblTemp") & ES_RIGHT);
+  EXPECT_TRUE(style("lblHum") & ES_AUTOHSCROLL);
+  EXPECT_TRUE(style("txtMJ") & ES_CENTER);
+  EXPECT_EQ(style("Label3") & SS_TYPEMASK, SS_CENTER);
+}
+
+TEST_F(Window, SelectShowsTheRecommendationAndLeavesTheReadings) {
+  const struct {
+    const wchar_t *T, *P, *RH, *shown;
+  } cases[] = {
+      {L"20", L"1013", L"50", L"推奨  168"},
+      {L"25", L"1013", L"60", L"推奨  165"},
+      {L"15", L"1013.25", L"0", L"推奨  170"},
+      {L"30", L"1000", L"80", L"推奨  160"},
+      {L"-5", L"1030", L"40", L"推奨  175"},
+      {L"0", L"996", L"0", L"推奨  175-172"},
+      {L"0", L"952", L"50", L"推奨  170-168"},
+      {L"19", L"951", L"50", L"推奨  162-160"},
+      {L"0", L"0", L"0", L""},
+      {L"20", L"", L"50", L""},
+      {L"20.5℃", L"１０１３", L"50%", L"推奨  168"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.T);
+    SetText("txtMJ", L"old");
+    Readings(c.T, c.P, c.RH);
+    Click("cmd");
+    EXPECT_EQ(Text("txtMJ"), c.shown);
+    EXPECT_EQ(Text("lblTemp"), c.T);
+    EXPECT_EQ(Text("lblBphpa"), c.P);
+    EXPECT_EQ(Text("lblHum"), c.RH);
+  }
+  // Typed a key at a time, as an input method commits full-width digits.
+  Click("cmdclear");
+  Type("lblTemp", L"ー５");
+  Type("lblBphpa", L"1030");
+  Type("lblHum", L"４０");
+  Click("cmd");
+  EXPECT_EQ(Text("txtMJ"), L"推奨  175");
+}
+
+TEST_F(Window, ClearEmptiesTheFourBoxes) {
+  Readings(L"20", L"1013", L"50");
+  Click("cmd");
+  Click("cmdclear");
+  for (const char* name : {"lblTemp", "lblBphpa", "lblHum", "txtMJ"})
+    EXPECT_EQ(Text(name), L"") << name;
+  Click("cmd");
+  EXPECT_EQ(Text("txtMJ"), L"");
+}
+
+TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
+  ASSERT_TRUE(WaitFor([this] { return Focus() == Control("cmd"); }));
+  // Space on Select at start runs it on the empty boxes.
+  SetText("txtMJ", L"typed");
+  PressKeys({VK_SPACE});
+  ASSERT_TRUE(WaitFor([this] { return Text("txtMJ").empty(); }));
+
+  for (const char* name : {"lblTemp", "lblBphpa", "lblHum", "cmdclear", "txtMJ", "cmd"}) {
+    PressKeys({VK_TAB});
+    EXPECT_TRUE(WaitFor([&] { return Focus() == Control(name); })) << name;
+  }
+  for (const char* name : {"txtMJ", "cmdclear", "lblHum"}) {
+    PressKeys({VK_SHIFT, VK_TAB});
+    EXPECT_TRUE(WaitFor([&] { return Focus() == Control(name); })) << name;
+  }
+  // Return in a box presses nothing; on a focused button it presses it.
+  Readings(L"20", L"1013", L"50");
+  PressKeys({VK_RETURN});
+  for (int i = 0; i < 3; ++i) PressKeys({VK_SHIFT, VK_TAB});
+  ASSERT_TRUE(WaitFor([this] { return Focus() == Control("cmd"); }));
+  EXPECT_EQ(Text("txtMJ"), L"");
+  PressKeys({VK_RETURN});
+  EXPECT_TRUE(WaitFor([this] { return Text("txtMJ") == L"推奨  168"; }));
+  EXPECT_EQ(Focus(), Control("cmd"));
+}
+
+TEST_F(Window, TheBoxesTakeTextOfAnyLength) {
+  // An EDIT stops typing and pasting at 30,000 characters unless told otherwise.
+  for (const char* name : {"lblTemp", "lblBphpa", "lblHum", "txtMJ"})
+    EXPECT_GE(SendMessageW(Control(name), EM_GETLIMITTEXT, 0, 0), 0x7FFFFFFE) << name;
+  // 20.000…0, 100,000 characters, read whole by Select.
+  SetText("lblTemp", L"20." + std::wstring(99997, L'0'));
+  SetText("lblBphpa", L"1013");
+  SetText("lblHum", L"50");
+  Click("cmd");
+  EXPECT_EQ(Text("txtMJ"), L"推奨  168");
+  EXPECT_EQ(SendMessageW(Control("lblTemp"), WM_GETTEXTLENGTH, 0, 0), 100000);
+}
+
+TEST_F(Window, AnErrorIsReportedInAModalBoxAndTheWindowGoesOn) {
+  Readings(L"20", L"1013", L"50");
+  Click("cmd");
+  Readings(L"-273.13", L"1013", L"50");
+  // Posted, since the click does not return until the report is dismissed.
+  PostMessageW(Control("cmd"), BM_CLICK, 0, 0);
+  HWND report = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (report = Report()) != nullptr && IsWindowVisible(report); }));
+  EXPECT_EQ(GetWindow(report, GW_OWNER), main_);
+  EXPECT_FALSE(IsWindowEnabled(main_));  // modal
+  EXPECT_EQ(TextOf(report), L"エラー");
+  const std::wstring says = TextOf(GetDlgItem(report, 0xFFFF));
+  EXPECT_NE(says.find(L"ゼロによる除算"), std::wstring::npos);
+  EXPECT_NE(says.find(L"入力した値はそのまま残っています"), std::wstring::npos);
+  EXPECT_EQ(Text("txtMJ"), L"");
+
+  PostMessageW(report, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(report) && IsWindowEnabled(main_); }));
+  EXPECT_EQ(Text("lblTemp"), L"-273.13");
+  EXPECT_EQ(Text("lblBphpa"), L"1013");
+  EXPECT_EQ(Text("lblHum"), L"50");
+  EXPECT_EQ(Text("txtMJ"), L"");
+  SetText("lblTemp", L"20");
+  Click("cmd");
+  EXPECT_EQ(Text("txtMJ"), L"推奨  168");
+}
+
+// The icon, the manifest and the version record, read from the file.
+TEST(Program, CarriesItsIconManifestAndVersionRecord) {
+  const HMODULE file = LoadLibraryExW(program.c_str(), nullptr,
+                                      LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_TRUE(file);
+  for (const int size : {16, 32, 48, 256})
+    EXPECT_TRUE(LoadImageW(file, MAKEINTRESOURCEW(1), IMAGE_ICON, size, size, 0)) << size;
+  const HRSRC found = FindResourceW(file, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_TRUE(found);
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(file, found))),
+                             SizeofResource(file, found));
+  for (const char* says : {"PerMonitorV2", "Microsoft.Windows.Common-Controls",
+                           "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+    EXPECT_NE(manifest.find(says), std::string::npos) << says;
+  FreeLibrary(file);
+
+  std::string record(GetFileVersionInfoSizeW(program.c_str(), nullptr), '\0');
+  ASSERT_TRUE(
+      GetFileVersionInfoW(program.c_str(), 0, static_cast<DWORD>(record.size()), record.data()));
+  for (const auto& [field, value] :
+       {std::pair{L"FileVersion", L"1.00"}, std::pair{L"ProductName", L"メインジェット選定"}}) {
+    wchar_t* text = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\041104B0\\") + field;
+    ASSERT_TRUE(
+        VerQueryValueW(record.data(), path.c_str(), reinterpret_cast<void**>(&text), &length));
+    EXPECT_EQ(std::wstring(text), value);
+  }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+  ::testing::InitGoogleTest(&argc, argv);
+  if (argc != 2) {
+    fwprintf(stderr, L"usage: window_test PATH\\TO\\jetselect.exe\n");
+    return 2;
+  }
+  program = argv[1];
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,317 @@
+#include "win32/form1.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <string>
+#include <system_error>
+
+#include "form/commands.h"
+#include "form/layout.h"
+#include "win32/control_id.h"
+#include "win32/resource.h"
+#include "win32/text.h"
+
+namespace {
+
+using jet::form::Box;
+using jet::form::Control;
+using jet::form::Kind;
+using jet::win32::ToUtf16;
+using jet::win32::ToUtf8;
+
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
+
+// Twips are 1/1440 inch: the window keeps its size in inches at any DPI.
+int Scale(int twips, UINT dpi) {
+  return MulDiv(twips, static_cast<int>(dpi), 1440);
+}
+
+HWND Form1::*Member(std::string_view name) {
+  static constexpr struct {
+    std::string_view name;
+    HWND Form1::*member;
+  } members[] = {
+      {"Label1", &Form1::Label1},     {"lblTemp", &Form1::lblTemp},   {"Label3", &Form1::Label3},
+      {"lblBphpa", &Form1::lblBphpa}, {"Label7", &Form1::Label7},     {"lblHum", &Form1::lblHum},
+      {"txtMJ", &Form1::txtMJ},       {"cmdclear", &Form1::cmdclear}, {"cmd", &Form1::cmd}};
+  for (const auto& m : members)
+    if (m.name == name) return m.member;
+  return nullptr;
+}
+
+DWORD StyleOf(const Control& control) {
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+  const bool right = control.align == jet::form::Align::Right;
+  const bool left = control.align == jet::form::Align::Left;
+  switch (control.kind) {
+    case Kind::Label:
+      // Vertically centred like the boxes beside it; no '&' access keys.
+      return kChild | SS_NOPREFIX | SS_CENTERIMAGE |
+             (right  ? SS_RIGHT
+              : left ? SS_LEFT
+                     : SS_CENTER);
+    case Kind::TextBox:
+      return kChild | WS_TABSTOP | ES_AUTOHSCROLL | (right ? ES_RIGHT : left ? ES_LEFT : ES_CENTER);
+    case Kind::Button:
+      break;
+  }
+  return kChild | WS_TABSTOP | BS_PUSHBUTTON;
+}
+
+const wchar_t* ClassOf(Kind kind) {
+  switch (kind) {
+    case Kind::Label:
+      return WC_STATICW;
+    case Kind::TextBox:
+      return WC_EDITW;
+    case Kind::Button:
+      break;
+  }
+  return WC_BUTTONW;
+}
+
+// Font F's first family that is installed; Windows substitutes for the first
+// when none is.
+const std::wstring& BoxFontFace() {
+  static const std::wstring face = [] {
+    HDC screen = GetDC(nullptr);
+    std::wstring found;
+    for (const std::string_view family : jet::form::kBoxFontFamilies) {
+      LOGFONTW query{};
+      query.lfCharSet = DEFAULT_CHARSET;
+      const std::wstring name = ToUtf16(family);
+      name.copy(query.lfFaceName, LF_FACESIZE - 1);
+      const auto seen = [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM) -> int { return 0; };
+      if (EnumFontFamiliesExW(screen, &query, seen, 0, 0) == 0) {
+        found = name;
+        break;
+      }
+    }
+    ReleaseDC(nullptr, screen);
+    return found.empty() ? ToUtf16(jet::form::kBoxFontFamilies.front()) : found;
+  }();
+  return face;
+}
+
+// The commands' access to the boxes, which are fixed members of the window.
+class Form1Fields final : public jet::form::Fields {
+ public:
+  explicit Form1Fields(const Form1& window) : window_(window) {}
+
+  std::string Read(Box box) const override {
+    const HWND edit = Edit(box);
+    SetLastError(ERROR_SUCCESS);
+    const int length = GetWindowTextLengthW(edit);
+    if (length == 0 && GetLastError() != ERROR_SUCCESS) Fail("GetWindowTextLengthW");
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), length + 1)));
+    return ToUtf8(text);
+  }
+  void Replace(Box box, std::string_view text) override {
+    if (!SetWindowTextW(Edit(box), ToUtf16(text).c_str())) Fail("SetWindowTextW");
+  }
+
+ private:
+  [[noreturn]] static void Fail(const char* call) {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), call);
+  }
+  HWND Edit(Box box) const {
+    switch (box) {
+      case Box::Temperature:
+        return window_.lblTemp;
+      case Box::Pressure:
+        return window_.lblBphpa;
+      case Box::Humidity:
+        return window_.lblHum;
+      case Box::Result:
+        break;
+    }
+    return window_.txtMJ;
+  }
+
+  const Form1& window_;
+};
+
+// The result box has no label beside it; tell screen readers its name.
+void NameForScreenReaders(HWND control, std::string_view name) {
+  IAccPropServices* services = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+    return;
+  services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                           ToUtf16(name).c_str());
+  services->Release();
+}
+
+}  // namespace
+
+Form1::~Form1() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (box_font_) DeleteObject(box_font_);
+  if (button_font_) DeleteObject(button_font_);
+}
+
+bool Form1::Create(HINSTANCE instance) {
+  WNDCLASSEXW type{};
+  type.cbSize = sizeof type;
+  type.lpfnWndProc = WndProc;
+  type.hInstance = instance;
+  type.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_JETSELECT));
+  type.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  type.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+  type.lpszClassName = jet::win32::kWindowClass;
+  if (!RegisterClassExW(&type)) return false;
+  CreateWindowExW(0, jet::win32::kWindowClass, ToUtf16(jet::form::kTitle).c_str(), kStyle,
+                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                  instance, this);
+  return hwnd_ != nullptr;
+}
+
+LRESULT CALLBACK Form1::WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Form1*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
+  return self->Handle(message, wparam, lparam);
+}
+
+LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_COMMAND:
+      OnCommand(LOWORD(wparam), reinterpret_cast<HWND>(lparam));
+      return 0;
+    case DM_GETDEFID:
+      // No button is the default, but Return presses the focused one: the
+      // dialog manager asks here which button Return should press.
+      if (const HWND focus = GetFocus(); focus == cmd || focus == cmdclear)
+        return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
+      return 0;
+    case WM_ACTIVATE:
+      // Keep the focused control while another window is active; on
+      // activation Windows focuses this window, which hands it back.
+      if (LOWORD(wparam) == WA_INACTIVE) {
+        if (const HWND focus = GetFocus(); focus && IsChild(hwnd_, focus)) focus_ = focus;
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (focus_) SetFocus(focus_);
+      return 0;
+    case WM_DPICHANGED:
+      OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETNONCLIENTMETRICS) {
+        MakeFonts();
+        PlaceControls();
+      }
+      return 0;
+    case WM_DESTROY:
+      hwnd_ = nullptr;
+      PostQuitMessage(0);
+      return 0;
+  }
+  return DefWindowProcW(hwnd_, message, wparam, lparam);
+}
+
+bool Form1::OnCreate() {
+  dpi_ = GetDpiForWindow(hwnd_);
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  // Created in the table's order, which is the tab order, each label just
+  // before its box so that screen readers name the box after it.
+  for (const Control& control : jet::form::Controls()) {
+    const DWORD extended = control.kind == Kind::TextBox ? WS_EX_CLIENTEDGE : 0;
+    const HWND child = CreateWindowExW(
+        extended, ClassOf(control.kind), ToUtf16(control.caption).c_str(), StyleOf(control), 0, 0,
+        0, 0, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(jet::win32::ControlId(control.name))),
+        instance, nullptr);
+    if (!child) return false;
+    this->*Member(control.name) = child;
+    // An EDIT stops at 30,000 characters unless told otherwise.
+    if (control.kind == Kind::TextBox) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
+    if (!control.accessible_name.empty()) NameForScreenReaders(child, control.accessible_name);
+  }
+  MakeFonts();
+  PlaceControls();
+
+  RECT frame{0, 0, Scale(jet::form::kClientWidth, dpi_), Scale(jet::form::kClientHeight, dpi_)};
+  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  focus_ = cmd;
+  return true;
+}
+
+void Form1::OnCommand(int id, HWND control) {
+  // Return and Escape in a box arrive as IDOK and IDCANCEL: nothing to do.
+  if (!control) return;
+  if (control == cmd) RunCommand(&Form1::cmd_Click);
+  if (control == cmdclear) RunCommand(&Form1::cmdclear_Click);
+  (void)id;
+}
+
+void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
+  dpi_ = dpi;
+  MakeFonts();
+  PlaceControls();
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Font F at its size in points for this DPI; the buttons take the font the
+// user's other programs use for messages.
+void Form1::MakeFonts() {
+  LOGFONTW box{};
+  box.lfHeight =
+      -MulDiv(static_cast<int>(jet::form::kBoxFontPoints * 100), static_cast<int>(dpi_), 72 * 100);
+  box.lfWeight = FW_NORMAL;
+  box.lfCharSet = SHIFTJIS_CHARSET;
+  BoxFontFace().copy(box.lfFaceName, LF_FACESIZE - 1);
+
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_);
+
+  for (HFONT old : {box_font_, button_font_})
+    if (old) DeleteObject(old);
+  box_font_ = CreateFontIndirectW(&box);
+  button_font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+void Form1::PlaceControls() {
+  for (const Control& control : jet::form::Controls()) {
+    const HWND child = this->*Member(control.name);
+    const jet::form::Rect place = control.place;
+    SetWindowPos(child, nullptr, Scale(place.left, dpi_), Scale(place.top, dpi_),
+                 Scale(place.width, dpi_), Scale(place.height, dpi_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(child, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(control.box_font ? box_font_ : button_font_), TRUE);
+  }
+}
+
+void Form1::RunCommand(void (Form1::*command)()) {
+  Form1Fields fields(*this);
+  const auto message = jet::form::RunCommand(fields, [&] { (this->*command)(); });
+  if (!message) return;
+  // Modal to the window: it is disabled until the report is dismissed.
+  MessageBoxW(hwnd_, ToUtf16(*message).c_str(), ToUtf16(jet::form::kErrorTitle).c_str(),
+              MB_OK | MB_ICONERROR);
+}
+
+void Form1::cmd_Click() {
+  Form1Fields fields(*this);
+  jet::form::Select(fields);
+}
+
+void Form1::cmdclear_Click() {
+  Form1Fields fields(*this);
+  jet::form::Clear(fields);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <windows.h>
+
+// The program's one window on Windows: the standard STATIC, EDIT and BUTTON
+// controls, built from the window's table in form/, placed in twips at the
+// window's DPI and placed again when it moves to a screen of another DPI.
+class Form1 {
+ public:
+  Form1() = default;
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+  ~Form1();
+
+  // Creates the window and its controls, sized for the screen it opens on.
+  // Returns false if Windows refused.
+  bool Create(HINSTANCE instance);
+  HWND hwnd() const { return hwnd_; }
+
+  // The controls, named as in the window's original description. lblTemp,
+  // lblBphpa and lblHum are editable boxes despite their prefix.
+  HWND Label1{}, lblTemp{}, Label3{}, lblBphpa{}, Label7{}, lblHum{}, txtMJ{}, cmdclear{}, cmd{};
+
+  // Select: reads the three boxes and shows the recommended main jet.
+  void cmd_Click();
+  // Clear: empties the four boxes.
+  void cmdclear_Click();
+
+ private:
+  static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept;
+  LRESULT Handle(UINT message, WPARAM wparam, LPARAM lparam);
+
+  bool OnCreate();
+  void OnCommand(int id, HWND control);
+  void OnDpiChanged(UINT dpi, const RECT& suggested);
+  void MakeFonts();
+  void PlaceControls();
+  // Runs a command from a click: an error is shown in a message box, the
+  // result box is emptied and the window goes on.
+  void RunCommand(void (Form1::*command)());
+
+  HWND hwnd_{};
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  HFONT box_font_{};
+  HFONT button_font_{};
+  HWND focus_{};  // the control to give the focus back to on activation
+};

@@ -1,0 +1,4 @@
+#pragma once
+
+// Shared by the resource script and the code.
+#define IDI_JETSELECT 1
