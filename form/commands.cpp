@@ -10,17 +10,7 @@ namespace {
 
 // The label beside each input box, which an error message names.
 std::string_view CaptionOf(Box box) {
-  switch (box) {
-    case Box::Temperature:
-      return Find("Label1").caption;
-    case Box::Pressure:
-      return Find("Label3").caption;
-    case Box::Humidity:
-      return Find("Label7").caption;
-    case Box::Result:
-      break;
-  }
-  return {};
+  return Find(OfBox<std::string_view>(box, "Label1", "Label3", "Label7", {})).caption;
 }
 
 double ReadNumber(const Fields& window, Box box) {

@@ -25,6 +25,23 @@ class Fields {
   ~Fields() = default;
 };
 
+// Of four things in the order of Box, the one that stands for the box: lets
+// a window name its own control for each box in one line.
+template <typename T>
+constexpr T OfBox(Box box, T temperature, T pressure, T humidity, T result) {
+  switch (box) {
+    case Box::Temperature:
+      return temperature;
+    case Box::Pressure:
+      return pressure;
+    case Box::Humidity:
+      return humidity;
+    case Box::Result:
+      break;
+  }
+  return result;
+}
+
 // Select: reads the three input boxes and shows the recommended main jet in
 // the result box, or empties it when the readings describe no real air.
 // Never writes the input boxes. Catches nothing: throws BoxConversionError

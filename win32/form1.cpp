@@ -117,17 +117,7 @@ class Form1Fields final : public jet::form::Fields {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), call);
   }
   HWND Edit(Box box) const {
-    switch (box) {
-      case Box::Temperature:
-        return window_.lblTemp;
-      case Box::Pressure:
-        return window_.lblBphpa;
-      case Box::Humidity:
-        return window_.lblHum;
-      case Box::Result:
-        break;
-    }
-    return window_.txtMJ;
+    return jet::form::OfBox(box, window_.lblTemp, window_.lblBphpa, window_.lblHum, window_.txtMJ);
   }
 
   const Form1& window_;

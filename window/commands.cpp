@@ -22,17 +22,7 @@ class Form1Fields final : public jet::form::Fields {
 
  private:
   QLineEdit* Line(Box box) const {
-    switch (box) {
-      case Box::Temperature:
-        return window_.lblTemp;
-      case Box::Pressure:
-        return window_.lblBphpa;
-      case Box::Humidity:
-        return window_.lblHum;
-      case Box::Result:
-        break;
-    }
-    return window_.txtMJ;
+    return jet::form::OfBox(box, window_.lblTemp, window_.lblBphpa, window_.lblHum, window_.txtMJ);
   }
 
   const Form1& window_;
