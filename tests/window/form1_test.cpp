@@ -92,6 +92,8 @@ void Form1Test::everyControlStandsInItsPlace() {
   if (auto* label = qobject_cast<QLabel*>(control)) {
     QCOMPARE(label->text(), text);
     QCOMPARE(int(label->alignment() & Qt::AlignHorizontal_Mask), alignment);
+    // Vertically centred, as the text in the box beside it.
+    QCOMPARE(int(label->alignment() & Qt::AlignVertical_Mask), int(Qt::AlignVCenter));
   } else if (auto* box = qobject_cast<QLineEdit*>(control)) {
     QCOMPARE(box->text(), text);
     QCOMPARE(int(box->alignment() & Qt::AlignHorizontal_Mask), alignment);
@@ -212,6 +214,8 @@ void Form1Test::theWindowHasAJapaneseTitleAndAnIcon() {
 
 void Form1Test::theVersionReads100() {
   QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+  // The desktop ties the window to its menu entry and icon by this name.
+  QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.jetselect.jetselect"));
 }
 
 QTEST_MAIN(Form1Test)
