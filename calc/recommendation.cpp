@@ -5,15 +5,10 @@
 namespace jet {
 namespace {
 
-struct Band {
-  double lower;  // the lower bound belongs to the band
-  std::string_view text;
-};
-
 // From dense to thin air. Each band ends where the band above it starts; a
 // pair band 0.0001 wide lies just below each single size's band. The bottom
 // band is open at zero as well: it takes every density above 0.
-constexpr std::array<Band, 12> RecommendationTable = {{
+constexpr std::array<DensityBand, 13> Table = {{
     {0.0794, "推奨  175"},
     {0.0793, "推奨  175-172"},
     {0.0774, "推奨  172"},
@@ -26,15 +21,20 @@ constexpr std::array<Band, 12> RecommendationTable = {{
     {0.0718, "推奨  165-162"},
     {0.0701, "推奨  162"},
     {0.07, "推奨  162-160"},
+    {0.0, "推奨  160"},
 }};
-constexpr std::string_view BottomText = "推奨  160";
 
 }  // namespace
 
+std::span<const DensityBand> RecommendationTable() {
+  return Table;
+}
+
 JetOutcome SelectRecommendation(double D) {
-  for (const Band& band : RecommendationTable)
+  const auto closed = std::span(Table).first(Table.size() - 1);
+  for (const DensityBand& band : closed)
     if (D >= band.lower) return {JetOutcome::Kind::ShowText, band.text};
-  if (D > 0.0) return {JetOutcome::Kind::ShowText, BottomText};
+  if (D > Table.back().lower) return {JetOutcome::Kind::ShowText, Table.back().text};
   // Zero, negative zero, negative densities and NaN.
   return {JetOutcome::Kind::Clear, {}};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string_view>
 
 namespace jet {
@@ -16,5 +17,16 @@ struct JetOutcome {
 // below (no real air) clears the result box rather than leave a recommendation
 // that belongs to other readings. Never fails.
 JetOutcome SelectRecommendation(double D);
+
+// One row of the recommendation table: the densities from `lower` (lb/ft³,
+// included) up to the lower bound of the row above (excluded), or without
+// end for the first row. The last row's lower bound, 0, is excluded.
+struct DensityBand {
+  double lower;
+  std::string_view text;
+};
+
+// The table that SelectRecommendation reads, from dense to thin air.
+std::span<const DensityBand> RecommendationTable();
 
 }  // namespace jet

@@ -13,8 +13,7 @@ std::string_view CaptionOf(Box box) {
   return Find(OfBox<std::string_view>(box, "Label1", "Label3", "Label7", {})).caption;
 }
 
-double ReadNumber(const Fields& window, Box box) {
-  const std::string text = window.Read(box);
+double ReadNumber(const std::string& text, Box box) {
   try {
     return TextToNumber(text);
   } catch (const ConversionError&) {
@@ -39,12 +38,18 @@ std::string DescribeFault(ArithmeticFault::Kind kind) {
 
 }  // namespace
 
-void Select(Fields& window) {
-  const double T = ReadNumber(window, Box::Temperature);
-  const double P = ReadNumber(window, Box::Pressure);
-  const double h = ReadNumber(window, Box::Humidity) / 100;
+std::optional<Answer> Select(Fields& window) {
+  const std::string temperature = window.Read(Box::Temperature);
+  const double T = ReadNumber(temperature, Box::Temperature);
+  const std::string pressure = window.Read(Box::Pressure);
+  const double P = ReadNumber(pressure, Box::Pressure);
+  const std::string humidity = window.Read(Box::Humidity);
+  const double h = ReadNumber(humidity, Box::Humidity) / 100;
   const double D = ComputeAirDensity(T, P, h);
-  window.Replace(Box::Result, SelectRecommendation(D).text);
+  const JetOutcome outcome = SelectRecommendation(D);
+  window.Replace(Box::Result, outcome.text);
+  if (outcome.kind != JetOutcome::Kind::ShowText) return std::nullopt;
+  return Answer{Trimmed(temperature), Trimmed(pressure), Trimmed(humidity), D, outcome.text};
 }
 
 void Clear(Fields& window) {

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "calc/text_to_number.h"
+#include "form/answer.h"
 
 // The window's two commands and their messages, for every front end.
 namespace jet::form {
@@ -44,9 +45,10 @@ constexpr T OfBox(Box box, T temperature, T pressure, T humidity, T result) {
 
 // Select: reads the three input boxes and shows the recommended main jet in
 // the result box, or empties it when the readings describe no real air.
-// Never writes the input boxes. Catches nothing: throws BoxConversionError
-// for a number too large to read, ArithmeticFault from the density formula.
-void Select(Fields& window);
+// Returns what it read and found when it showed a recommendation. Never
+// writes the input boxes. Catches nothing: throws BoxConversionError for a
+// number too large to read, ArithmeticFault from the density formula.
+std::optional<Answer> Select(Fields& window);
 
 // Clear: empties the temperature, pressure, humidity and result boxes, in
 // that order.

@@ -7,14 +7,63 @@
 namespace jet::form {
 namespace {
 
+// What to type into each box, and where to measure it. The pressure is the
+// commonest mistake: forecasts also give it reduced to sea level.
+constexpr std::string_view kTemperatureTip =
+    "気温 (℃)：エンジンが吸う空気の温度。走る場所で測った値を入れます。";
+constexpr std::string_view kPressureTip =
+    "気圧 (mb = hPa)：走る場所の気圧 (現地気圧) です。\n"
+    "天気予報の海面気圧ではありません。気圧は高さ 100 m ごとに約 12 hPa 下がります。";
+constexpr std::string_view kHumidityTip = "湿度 (％)：走る場所の相対湿度 (0〜100 %)。";
+
 constexpr std::array<Control, 9> kControls = {{
-    {"cmd", Kind::Button, "選定", {1800, 2520, 1575, 375}, Align::Centre, false, 0, {}},
-    {"Label1", Kind::Label, "気温(℃)", {240, 240, 1095, 255}, Align::Centre, true, 1, {}},
-    {"lblTemp", Kind::TextBox, {}, {1560, 240, 1815, 375}, Align::Right, true, 4, {}},
-    {"Label3", Kind::Label, "気圧(mb)", {240, 840, 1095, 255}, Align::Centre, true, 2, {}},
-    {"lblBphpa", Kind::TextBox, {}, {1560, 840, 1815, 375}, Align::Right, true, 5, {}},
-    {"Label7", Kind::Label, "湿度(％)", {240, 1440, 1095, 255}, Align::Centre, true, 3, {}},
-    {"lblHum", Kind::TextBox, {}, {1560, 1440, 1815, 375}, Align::Right, true, 6, {}},
+    {"cmd", Kind::Button, "選定", {1800, 2520, 1575, 375}, Align::Centre, false, 0, {}, {}},
+    {"Label1",
+     Kind::Label,
+     "気温(℃)",
+     {240, 240, 1095, 255},
+     Align::Centre,
+     true,
+     1,
+     {},
+     kTemperatureTip},
+    {"lblTemp",
+     Kind::TextBox,
+     {},
+     {1560, 240, 1815, 375},
+     Align::Right,
+     true,
+     4,
+     {},
+     kTemperatureTip},
+    {"Label3",
+     Kind::Label,
+     "気圧(mb)",
+     {240, 840, 1095, 255},
+     Align::Centre,
+     true,
+     2,
+     {},
+     kPressureTip},
+    {"lblBphpa",
+     Kind::TextBox,
+     {},
+     {1560, 840, 1815, 375},
+     Align::Right,
+     true,
+     5,
+     {},
+     kPressureTip},
+    {"Label7",
+     Kind::Label,
+     "湿度(％)",
+     {240, 1440, 1095, 255},
+     Align::Centre,
+     true,
+     3,
+     {},
+     kHumidityTip},
+    {"lblHum", Kind::TextBox, {}, {1560, 1440, 1815, 375}, Align::Right, true, 6, {}, kHumidityTip},
     {"cmdclear", Kind::Button, "数値クリア", {120, 2520, 1455, 375}, Align::Centre, false, 7, {}},
     {"txtMJ",
      Kind::TextBox,

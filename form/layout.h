@@ -25,6 +25,7 @@ struct Control {
   bool box_font;                     // true: font F; false: the platform's UI font
   int tab_index;                     // the labels' indexes never take the focus
   std::string_view accessible_name;  // where no label names the control
+  std::string_view tip;              // tooltip, and description for screen readers; UTF-8
 };
 
 // Font F of the labels and boxes, best first: MS P Gothic under its Japanese

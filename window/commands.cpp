@@ -32,12 +32,14 @@ class Form1Fields final : public jet::form::Fields {
 
 void Form1::cmd_Click() {
   Form1Fields fields(*this);
-  jet::form::Select(fields);
+  ShowAnswer(std::nullopt);
+  ShowAnswer(jet::form::Select(fields));
 }
 
 void Form1::cmdclear_Click() {
   Form1Fields fields(*this);
   jet::form::Clear(fields);
+  ShowAnswer(std::nullopt);
 }
 
 // Qt forbids exceptions from leaving a slot that a signal invoked, so the

@@ -1,8 +1,12 @@
 #include "window/form1.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStringList>
 #include <climits>
@@ -57,6 +61,8 @@ Widget* Make(QWidget* parent, const char* name) {
   if (control.box_font) widget->setFont(BoxFont());
   if (!control.accessible_name.empty())
     widget->setAccessibleName(FromUtf8(control.accessible_name));
+  widget->setToolTip(FromUtf8(control.tip));
+  widget->setAccessibleDescription(FromUtf8(control.tip));
   const jet::form::Rect place = control.place;
   widget->setGeometry(Twips(place.left), Twips(place.top), Twips(place.width), Twips(place.height));
   return widget;
@@ -98,7 +104,8 @@ Form1::Form1(QWidget* parent)
       lblHum(MakeBox(this, "lblHum")),
       txtMJ(MakeBox(this, "txtMJ")),
       cmdclear(MakeButton(this, "cmdclear")),
-      cmd(MakeButton(this, "cmd")) {
+      cmd(MakeButton(this, "cmd")),
+      copyResult_(new QAction(FromUtf8(jet::form::kCopyResultCaption), this)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(FromUtf8(jet::form::kTitle));
   resize(Twips(jet::form::kClientWidth), Twips(jet::form::kClientHeight));
@@ -119,6 +126,38 @@ Form1::Form1(QWidget* parent)
     setTabOrder(widget(order[i - 1]), widget(order[i]));
   widget(order.front())->setFocus();
 
+  // The logbook line: from the result box's menu, or Ctrl+Shift+C anywhere in
+  // the window.
+  copyResult_->setObjectName(QStringLiteral("copyResult"));
+  copyResult_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyResult_->setEnabled(false);
+  addAction(copyResult_);
+  connect(copyResult_, &QAction::triggered, this, &Form1::CopyResult);
+  txtMJ->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(txtMJ, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
+
   connect(cmd, &QPushButton::clicked, this, [this] { RunCommand(&Form1::cmd_Click); });
   connect(cmdclear, &QPushButton::clicked, this, [this] { RunCommand(&Form1::cmdclear_Click); });
+}
+
+void Form1::ShowAnswer(std::optional<jet::form::Answer> answer) {
+  answer_ = std::move(answer);
+  const QString explained = answer_ ? FromUtf8(jet::form::Explain(*answer_)) : QString();
+  txtMJ->setToolTip(explained);
+  txtMJ->setAccessibleDescription(explained);
+  copyResult_->setEnabled(answer_.has_value());
+}
+
+void Form1::CopyResult() {
+  if (answer_) QGuiApplication::clipboard()->setText(FromUtf8(jet::form::LogbookLine(*answer_)));
+}
+
+// The box's own edit menu, with the logbook line below it.
+void Form1::ShowResultMenu(const QPoint& at) {
+  QMenu* const menu = txtMJ->createStandardContextMenu();
+  menu->setObjectName(QStringLiteral("resultMenu"));
+  menu->addSeparator();
+  menu->addAction(copyResult_);
+  menu->exec(txtMJ->mapToGlobal(at));
+  delete menu;
 }

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
+#include "form/answer.h"
+
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,6 +40,15 @@ class Form1 : public QWidget {
   void cmdclear_Click();
 
  private:
+  // Keeps what the last Select found: it explains the result box in its
+  // tooltip and makes the logbook line; nothing while the box is empty.
+  void ShowAnswer(std::optional<jet::form::Answer> answer);
+  void CopyResult();
+  void ShowResultMenu(const QPoint& at);
+
+  std::optional<jet::form::Answer> answer_;
+  QAction* const copyResult_;
+
   // Runs a command from a click. An error is shown to the user, the result
   // box is emptied and the window goes on; no exception reaches Qt's loop.
   void RunCommand(void (Form1::*command)());

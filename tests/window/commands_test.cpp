@@ -1,6 +1,9 @@
 // Select and Clear as the user runs them: typing, clicking, pressing keys.
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -77,6 +80,7 @@ class CommandsTest : public QObject {
   void clearOnEmptyBoxesThenSelectLeavesTheResultEmpty();
   void errorsAreReportedAndTheWindowGoesOn_data();
   void errorsAreReportedAndTheWindowGoesOn();
+  void theResultExplainsItselfAndCopiesALogbookLine();
 
  private:
   QLineEdit* Box(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -255,6 +259,46 @@ void CommandsTest::errorsAreReportedAndTheWindowGoesOn() {
   Type("20", "1013", "50");
   ClickSelect();
   QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  168"));
+}
+
+// The tooltip and the copy follow every command: set after a recommendation,
+// gone after Clear or an error.
+void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
+  auto* copy = window->findChild<QAction*>(QStringLiteral("copyResult"));
+  QVERIFY(copy && !copy->isEnabled());
+  Type(" 20", "1013", "50");
+  ClickSelect();
+  QVERIFY(Box("txtMJ")->toolTip().startsWith(QStringLiteral("空気密度  0.074315 lb/ft³")));
+  QCOMPARE(Box("txtMJ")->accessibleDescription(), Box("txtMJ")->toolTip());
+
+  QStringList menu;
+  QTimer::singleShot(50, [&menu] {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    for (QAction* action : popup->actions()) menu << action->text();
+    popup->close();
+  });
+  emit Box("txtMJ")->customContextMenuRequested(QPoint(5, 5));
+  QCOMPARE(menu.last(), QStringLiteral("結果をコピー"));
+  QVERIFY(menu.size() > 5);  // the box's own edit menu above it
+
+  QApplication::clipboard()->clear();
+  QTest::keyClick(Box("lblHum"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  const QStringList cells = QApplication::clipboard()->text().split(QLatin1Char('\t'));
+  QCOMPARE(cells.mid(1), (QStringList{"20", "1013", "50", "0.074315", "1.1904", "97.2",
+                                      QStringLiteral("推奨  168")}));
+  QVERIFY(QDateTime::fromString(cells[0], Qt::ISODate).isValid());
+
+  Box("lblTemp")->setText(QStringLiteral("-273.13"));
+  ReportCatcher report;
+  ClickSelect();
+  QVERIFY(Box("txtMJ")->toolTip().isEmpty());
+  QVERIFY(!copy->isEnabled());
+  Box("lblTemp")->setText(QStringLiteral("20"));
+  ClickSelect();
+  QVERIFY(copy->isEnabled());
+  QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
+  QVERIFY(Box("txtMJ")->toolTip().isEmpty());
+  QVERIFY(!copy->isEnabled());
 }
 
 QTEST_MAIN(CommandsTest)

@@ -195,10 +195,16 @@ void Form1Test::eachBoxIsNamedByItsLabel() {
   for (const auto& pair : pairs) {
     auto* label = Find<QLabel>(pair.label);
     QCOMPARE(label->buddy(), Find<QLineEdit>(pair.box));
+    // Label and box say what to type, to the mouse and to a screen reader.
+    QVERIFY(!label->toolTip().isEmpty());
+    QCOMPARE(Find<QLineEdit>(pair.box)->toolTip(), label->toolTip());
+    QCOMPARE(Find<QLineEdit>(pair.box)->accessibleDescription(), label->toolTip());
     QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Find<QLineEdit>(pair.box));
     QVERIFY(box);
     QCOMPARE(box->text(QAccessible::Name), label->text());
   }
+  QVERIFY(
+      Find<QLineEdit>("lblBphpa")->toolTip().contains(QStringLiteral("海面気圧ではありません")));
   QVERIFY(!QAccessible::queryAccessibleInterface(Find<QLineEdit>("txtMJ"))
                ->text(QAccessible::Name)
                .isEmpty());

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <ctime>
+#include <string>
+#include <string_view>
+
+// The numbers behind a recommendation, for the result box's tooltip and for
+// a line in the tuner's logbook.
+namespace jet::form {
+
+// The result box's menu item and key that copy the logbook line.
+inline constexpr std::string_view kCopyResultCaption = "結果をコピー";
+
+// What a Select that showed a recommendation read and found.
+struct Answer {
+  std::string temperature, pressure, humidity;  // as typed, without blanks around
+  double density;                               // lb/ft³: the double that chose the band
+  std::string_view text;                        // the recommendation shown
+};
+
+// The density in lb/ft³ and kg/m³, the relative air density against
+// standard air, the band the density lies in and how far it is to the next
+// richer and the next leaner band. Several lines, UTF-8.
+std::string Explain(const Answer& answer);
+
+// One tab-separated line for a spreadsheet: local date and time (ISO 8601,
+// to the minute), the three readings, the density in lb/ft³ and kg/m³, the
+// relative air density in % and the recommendation. No line end.
+std::string LogbookLine(const Answer& answer, const std::tm& local_time);
+
+// The same line, stamped with the current local time.
+std::string LogbookLine(const Answer& answer);
+
+// A reading as the logbook keeps it: blanks around it dropped, tabs and line
+// breaks inside it made spaces, so that it stays one cell.
+std::string Trimmed(std::string_view text);
+
+}  // namespace jet::form
