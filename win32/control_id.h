@@ -17,4 +17,7 @@ inline int ControlId(std::string_view name) {
 
 inline constexpr wchar_t kWindowClass[] = L"jetselect.Form1";
 
+// Commands that come from no control: the menu item and key 結果をコピー.
+inline constexpr int kCopyResultId = 200;
+
 }  // namespace jet::win32

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <windowsx.h>
+
+#include <cstring>
 #include <string>
 #include <system_error>
 
@@ -123,21 +126,31 @@ class Form1Fields final : public jet::form::Fields {
   const Form1& window_;
 };
 
-// The result box has no label beside it; tell screen readers its name.
-void NameForScreenReaders(HWND control, std::string_view name) {
+// Tells screen readers a control's name or description, where no label or
+// text of its own gives it. An empty text takes the annotation back.
+void Annotate(HWND control, const MSAAPROPID& property, std::string_view text) {
   IAccPropServices* services = nullptr;
   if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                               IID_IAccPropServices, reinterpret_cast<void**>(&services))))
     return;
-  services->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                           ToUtf16(name).c_str());
+  const auto object = static_cast<DWORD>(OBJID_CLIENT);
+  if (text.empty()) {
+    MSAAPROPID properties[] = {property};
+    services->ClearHwndProps(control, object, CHILDID_SELF, properties, 1);
+  } else {
+    services->SetHwndPropStr(control, object, CHILDID_SELF, property, ToUtf16(text).c_str());
+  }
   services->Release();
 }
+
+// The widest a tooltip grows before it wraps, in pixels at 96 dpi.
+constexpr int kTipWidth = 360;
 
 }  // namespace
 
 Form1::~Form1() {
   if (hwnd_) DestroyWindow(hwnd_);
+  if (keys_) DestroyAcceleratorTable(keys_);
   if (box_font_) DeleteObject(box_font_);
   if (button_font_) DeleteObject(button_font_);
 }
@@ -155,7 +168,14 @@ bool Form1::Create(HINSTANCE instance) {
   CreateWindowExW(0, jet::win32::kWindowClass, ToUtf16(jet::form::kTitle).c_str(), kStyle,
                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
                   instance, this);
+  ACCEL copy{FVIRTKEY | FCONTROL | FSHIFT, 'C', jet::win32::kCopyResultId};
+  keys_ = CreateAcceleratorTableW(&copy, 1);
   return hwnd_ != nullptr;
+}
+
+bool Form1::PreTranslate(MSG& message) {
+  if (!hwnd_) return false;
+  return TranslateAcceleratorW(hwnd_, keys_, &message) || IsDialogMessageW(hwnd_, &message);
 }
 
 LRESULT CALLBACK Form1::WndProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
@@ -193,6 +213,16 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       if (focus_) SetFocus(focus_);
       return 0;
+    case WM_GETMINMAXINFO:
+      // Never smaller than the window was drawn: the controls stay in sight.
+      if (hwnd_) {
+        RECT frame{0, 0, Scale(jet::form::kClientWidth, dpi_),
+                   Scale(jet::form::kClientHeight, dpi_)};
+        AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
+        auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
+        limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+      }
+      return 0;
     case WM_DPICHANGED:
       OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam));
       return 0;
@@ -226,8 +256,11 @@ bool Form1::OnCreate() {
     this->*Member(control.name) = child;
     // An EDIT stops at 30,000 characters unless told otherwise.
     if (control.kind == Kind::TextBox) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
-    if (!control.accessible_name.empty()) NameForScreenReaders(child, control.accessible_name);
+    if (!control.accessible_name.empty()) Annotate(child, PROPID_ACC_NAME, control.accessible_name);
+    if (!control.tip.empty()) Annotate(child, PROPID_ACC_DESCRIPTION, control.tip);
   }
+  AddTips(instance);
+  SetWindowSubclass(txtMJ, ResultBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
   MakeFonts();
   PlaceControls();
 
@@ -240,11 +273,130 @@ bool Form1::OnCreate() {
 }
 
 void Form1::OnCommand(int id, HWND control) {
-  // Return and Escape in a box arrive as IDOK and IDCANCEL: nothing to do.
-  if (!control) return;
   if (control == cmd) RunCommand(&Form1::cmd_Click);
   if (control == cmdclear) RunCommand(&Form1::cmdclear_Click);
-  (void)id;
+  // Return and Escape in a box arrive as IDOK and IDCANCEL: nothing to do.
+  if (!control && id == jet::win32::kCopyResultId) CopyResult();
+}
+
+// Each label and its box say what to type; the result box explains itself
+// once it shows a recommendation.
+void Form1::AddTips(HINSTANCE instance) {
+  tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                          WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance, nullptr);
+  for (const Control& control : jet::form::Controls()) {
+    if (control.tip.empty() && control.name != "txtMJ") continue;
+    std::wstring text = ToUtf16(control.tip);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(this->*Member(control.name));
+    tool.lpszText = text.data();
+    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
+}
+
+void Form1::ShowAnswer(std::optional<jet::form::Answer> answer) {
+  answer_ = std::move(answer);
+  const std::string explained = answer_ ? jet::form::Explain(*answer_) : std::string();
+  std::wstring text = ToUtf16(explained);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = hwnd_;
+  tool.uId = reinterpret_cast<UINT_PTR>(txtMJ);
+  tool.lpszText = text.data();
+  SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  Annotate(txtMJ, PROPID_ACC_DESCRIPTION, explained);
+}
+
+void Form1::CopyResult() {
+  if (!answer_) return;
+  const std::wstring line = ToUtf16(jet::form::LogbookLine(*answer_));
+  const std::size_t bytes = (line.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory) {
+    std::memcpy(GlobalLock(memory), line.c_str(), bytes);
+    GlobalUnlock(memory);
+  }
+  if (memory && OpenClipboard(hwnd_)) {
+    EmptyClipboard();
+    if (SetClipboardData(CF_UNICODETEXT, memory)) memory = nullptr;  // the clipboard owns it
+    CloseClipboard();
+  }
+  if (memory) {  // another program holds the clipboard: say that nothing was copied
+    GlobalFree(memory);
+    MessageBeep(MB_ICONWARNING);
+  }
+}
+
+// The EDIT control's own menu, made again with the same items so that
+// 結果をコピー can stand below them.
+void Form1::ShowResultMenu(LPARAM at) {
+  enum : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll, kCopyResult };
+  DWORD start = 0, end = 0;
+  SendMessageW(txtMJ, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const int length = GetWindowTextLengthW(txtMJ);
+  const auto state = [](bool on) { return MF_STRING | (on ? MF_ENABLED : MF_GRAYED); };
+  const bool selected = start != end;
+  const HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, state(SendMessageW(txtMJ, EM_CANUNDO, 0, 0)), kUndo, L"元に戻す(&U)");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, state(selected), kCut, L"切り取り(&T)");
+  AppendMenuW(menu, state(selected), kCopy, L"コピー(&C)");
+  AppendMenuW(menu, state(IsClipboardFormatAvailable(CF_UNICODETEXT)), kPaste, L"貼り付け(&P)");
+  AppendMenuW(menu, state(selected), kDelete, L"削除(&D)");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, state(length > 0 && (start > 0 || static_cast<int>(end) < length)), kSelectAll,
+              L"すべて選択(&A)");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, state(answer_.has_value()), kCopyResult,
+              (ToUtf16(jet::form::kCopyResultCaption) + L"(&R)\tCtrl+Shift+C").c_str());
+
+  POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  if (at == -1) {  // from the keyboard: below the box's left edge
+    RECT box;
+    GetWindowRect(txtMJ, &box);
+    point = {box.left, box.bottom};
+  }
+  SetFocus(txtMJ);
+  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+      menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, hwnd_, nullptr));
+  DestroyMenu(menu);
+  switch (chosen) {
+    case kUndo:
+      SendMessageW(txtMJ, WM_UNDO, 0, 0);
+      break;
+    case kCut:
+      SendMessageW(txtMJ, WM_CUT, 0, 0);
+      break;
+    case kCopy:
+      SendMessageW(txtMJ, WM_COPY, 0, 0);
+      break;
+    case kPaste:
+      SendMessageW(txtMJ, WM_PASTE, 0, 0);
+      break;
+    case kDelete:
+      SendMessageW(txtMJ, WM_CLEAR, 0, 0);
+      break;
+    case kSelectAll:
+      SendMessageW(txtMJ, EM_SETSEL, 0, -1);
+      break;
+    case kCopyResult:
+      CopyResult();
+      break;
+  }
+}
+
+LRESULT CALLBACK Form1::ResultBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                      UINT_PTR, DWORD_PTR self) noexcept {
+  if (message == WM_CONTEXTMENU) {
+    reinterpret_cast<Form1*>(self)->ShowResultMenu(lparam);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, ResultBoxProc, 0);
+  return DefSubclassProc(box, message, wparam, lparam);
 }
 
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -268,6 +420,7 @@ void Form1::MakeFonts() {
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_);
+  SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kTipWidth, static_cast<int>(dpi_), 96));
 
   for (HFONT old : {box_font_, button_font_})
     if (old) DeleteObject(old);
@@ -298,10 +451,12 @@ void Form1::RunCommand(void (Form1::*command)()) {
 
 void Form1::cmd_Click() {
   Form1Fields fields(*this);
-  jet::form::Select(fields);
+  ShowAnswer(std::nullopt);
+  ShowAnswer(jet::form::Select(fields));
 }
 
 void Form1::cmdclear_Click() {
   Form1Fields fields(*this);
   jet::form::Clear(fields);
+  ShowAnswer(std::nullopt);
 }

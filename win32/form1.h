@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "form/answer.h"
+
 // The program's one window on Windows: the standard STATIC, EDIT and BUTTON
 // controls, built from the window's table in form/, placed in twips at the
 // window's DPI and placed again when it moves to a screen of another DPI.
@@ -16,6 +20,11 @@ class Form1 {
   // Returns false if Windows refused.
   bool Create(HINSTANCE instance);
   HWND hwnd() const { return hwnd_; }
+
+  // Gives the window the keys it handles before they are dispatched: Tab,
+  // Shift+Tab, space and Return as in a dialog, and Ctrl+Shift+C. True when
+  // the message was handled.
+  bool PreTranslate(MSG& message);
 
   // The controls, named as in the window's original description. lblTemp,
   // lblBphpa and lblHum are editable boxes despite their prefix.
@@ -35,6 +44,14 @@ class Form1 {
   void OnDpiChanged(UINT dpi, const RECT& suggested);
   void MakeFonts();
   void PlaceControls();
+  void AddTips(HINSTANCE instance);
+  // Keeps what the last Select found: it explains the result box in its
+  // tooltip and makes the logbook line; nothing while the box is empty.
+  void ShowAnswer(std::optional<jet::form::Answer> answer);
+  void CopyResult();
+  void ShowResultMenu(LPARAM at);
+  static LRESULT CALLBACK ResultBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                        UINT_PTR, DWORD_PTR self) noexcept;
   // Runs a command from a click: an error is shown in a message box, the
   // result box is emptied and the window goes on.
   void RunCommand(void (Form1::*command)());
@@ -44,4 +61,7 @@ class Form1 {
   HFONT box_font_{};
   HFONT button_font_{};
   HWND focus_{};  // the control to give the focus back to on activation
+  HWND tips_{};
+  HACCEL keys_{};
+  std::optional<jet::form::Answer> answer_;
 };

@@ -6,7 +6,7 @@
 #include "win32/form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the screen-reader names
 
@@ -19,8 +19,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
 
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-    // Tab, Shift+Tab, space and Return move and press as in a dialog.
-    if (IsDialogMessageW(window.hwnd(), &message)) continue;
+    if (window.PreTranslate(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }

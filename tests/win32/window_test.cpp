@@ -111,19 +111,22 @@ class Window : public ::testing::Test {
     GetGUIThreadInfo(process_.dwThreadId, &info);
     return info.hwndFocus;
   }
-  // The message box the window shows, if one is up.
-  HWND Report() const {
-    HWND report = nullptr;
+  // The window's top-level window of that class (#32770 a message box,
+  // #32768 a menu), if one is up.
+  HWND Popup(const wchar_t* type) const {
+    std::pair<const wchar_t*, HWND> wanted{type, nullptr};
     EnumThreadWindows(
         process_.dwThreadId,
         [](HWND window, LPARAM found) -> BOOL {
-          if (ClassOf(window) != L"#32770") return TRUE;
-          *reinterpret_cast<HWND*>(found) = window;
+          auto* search = reinterpret_cast<std::pair<const wchar_t*, HWND>*>(found);
+          if (ClassOf(window) != search->first || !IsWindowVisible(window)) return TRUE;
+          search->second = window;
           return FALSE;
         },
-        reinterpret_cast<LPARAM>(&report));
-    return report;
+        reinterpret_cast<LPARAM>(&wanted));
+    return wanted.second;
   }
+  HWND Report() const { return Popup(L"#32770"); }
 
   PROCESS_INFORMATION process_{};
   HWND main_ = nullptr;
@@ -237,6 +240,36 @@ TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
   PressKeys({VK_RETURN});
   EXPECT_TRUE(WaitFor([this] { return Text("txtMJ") == L"推奨  168"; }));
   EXPECT_EQ(Focus(), Control("cmd"));
+}
+
+std::wstring Clipboard() {
+  std::wstring text;
+  if (!OpenClipboard(nullptr)) return text;
+  if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    text = static_cast<const wchar_t*>(GlobalLock(data));
+    GlobalUnlock(data);
+  }
+  CloseClipboard();
+  return text;
+}
+
+TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
+  ASSERT_TRUE(WaitFor([this] { return Focus() == Control("cmd"); }));
+  Readings(L" 20", L"1013", L"50");
+  Click("cmd");
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+  std::wstring line;
+  ASSERT_TRUE(WaitFor([&] { return !(line = Clipboard()).empty(); }));
+  EXPECT_EQ(line.substr(16), L"\t20\t1013\t50\t0.074315\t1.1904\t97.2\t推奨  168");
+  EXPECT_EQ(line[10], L'T');  // 2026-12-08T09:05
+
+  PostMessageW(Control("txtMJ"), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control("txtMJ")), -1);
+  ASSERT_TRUE(WaitFor([this] { return Popup(L"#32768") != nullptr; }));
+  PressKeys({VK_ESCAPE});
+  EXPECT_TRUE(WaitFor([this] { return Popup(L"#32768") == nullptr; }));
 }
 
 TEST_F(Window, TheBoxesTakeTextOfAnyLength) {
