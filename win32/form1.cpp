@@ -49,8 +49,9 @@ DWORD StyleOf(const Control& control) {
   const bool left = control.align == jet::form::Align::Left;
   switch (control.kind) {
     case Kind::Label:
-      // Vertically centred like the boxes beside it; no '&' access keys.
-      return kChild | SS_NOPREFIX | SS_CENTERIMAGE |
+      // Vertically centred like the boxes beside it; no '&' access keys;
+      // SS_NOTIFY lets the tooltip see the mouse.
+      return kChild | SS_NOPREFIX | SS_CENTERIMAGE | SS_NOTIFY |
              (right  ? SS_RIGHT
               : left ? SS_LEFT
                      : SS_CENTER);
