@@ -1,5 +1,7 @@
 #include "window/form1.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
 #include <QFont>
@@ -9,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyle>
 #include <climits>
 
 #include "form/layout.h"
@@ -83,6 +86,13 @@ QLineEdit* MakeBox(QWidget* parent, const char* name) {
   return box;
 }
 
+// Screen readers announce the window as the application's window, as they
+// do Qt's own top-level windows, rather than as a plain panel.
+QAccessibleInterface* WindowAccessible(const QString& type, QObject* object) {
+  if (type != QLatin1String("Form1") || !object->isWidgetType()) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 QPushButton* MakeButton(QWidget* parent, const char* name) {
   auto* button = Make<QPushButton>(parent, name);
   button->setText(FromUtf8(jet::form::Find(name).caption));
@@ -106,9 +116,14 @@ Form1::Form1(QWidget* parent)
       cmdclear(MakeButton(this, "cmdclear")),
       cmd(MakeButton(this, "cmd")),
       copyResult_(new QAction(FromUtf8(jet::form::kCopyResultCaption), this)) {
+  static const bool accessible = (QAccessible::installFactory(WindowAccessible), true);
+  (void)accessible;
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(FromUtf8(jet::form::kTitle));
   resize(Twips(jet::form::kClientWidth), Twips(jet::form::kClientHeight));
+  // Never smaller than the window was drawn: the controls stay in sight.
+  setMinimumSize(size());
+  FitCaptions();
 
   // A screen reader names each box after the label beside it. The labels
   // carry no access key, so the buddy adds no shortcut.
@@ -160,4 +175,31 @@ void Form1::ShowResultMenu(const QPoint& at) {
   menu->addAction(copyResult_);
   menu->exec(txtMJ->mapToGlobal(at));
   delete menu;
+}
+
+// With a large desktop font (14 to 16 pt) 数値クリア no longer fits its
+// button. The buttons keep the desktop's font, but at a size at which the
+// caption fits the button as drawn.
+void Form1::FitCaptions() {
+  for (QPushButton* button : {cmdclear, cmd}) {
+    button->setFont(QFont());  // the desktop's, as it is now
+    QFont font = button->font();
+    const QStyle* style = button->style();
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+    const int width = button->width() -
+                      2 * (frame + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button));
+    const int height = button->height() - 2 * frame;
+    auto fits = [&] {
+      const QFontMetrics metrics(font);
+      return metrics.horizontalAdvance(button->text()) <= width && metrics.height() <= height;
+    };
+    while (!fits() && font.pointSizeF() > 6) font.setPointSizeF(font.pointSizeF() - 0.5);
+    if (font != button->font()) button->setFont(font);
+  }
+}
+
+// The window's own font follows the desktop's: refit when it changes.
+void Form1::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) FitCaptions();
+  QWidget::changeEvent(event);
 }

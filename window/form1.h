@@ -39,7 +39,11 @@ class Form1 : public QWidget {
   // Clear: empties the four boxes.
   void cmdclear_Click();
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
+  void FitCaptions();
   // Keeps what the last Select found: it explains the result box in its
   // tooltip and makes the logbook line; nothing while the box is empty.
   void ShowAnswer(std::optional<jet::form::Answer> answer);

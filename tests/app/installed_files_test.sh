@@ -18,6 +18,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 [ -x "$prefix/bin/jetselect" ] || fail "no bin/jetselect"
 grep -qx "Icon=$id" "$desktop" || fail "desktop entry names another icon"
 grep -qx "Name\[ja\]=メインジェット選定" "$desktop" || fail "no Japanese name"
+grep -qx "StartupWMClass=jetselect" "$desktop" || fail "no StartupWMClass to tie the window to the entry"
 grep -qx "Terminal=false" "$desktop" || fail "the desktop entry would open a terminal"
 grep -q '%[fFuU]' "$desktop" && fail "the program opens no files, yet Exec takes some"
 grep -q '<release version="1.00"' "$metainfo" || fail "metainfo lacks release 1.00"

@@ -13,8 +13,9 @@ package=$(ls "$scratch"/out/jetselect_1.0.0.0_*.deb)
 fail() { echo "FAIL: $*" >&2; exit 1; }
 dpkg-deb --field "$package" Version | grep -qx '1.0.0.0' || fail "package version"
 dpkg-deb --field "$package" Depends | grep -q 'libqt6widgets6' || fail "Qt not among the dependencies"
-dpkg-deb --field "$package" Depends | grep -q 'fonts-ipafont-gothic | fonts-noto-cjk' ||
-  fail "no Japanese font among the dependencies"
+dpkg-deb --field "$package" Depends | grep -q 'fonts-ipafont-gothic, qt6-translations-l10n' ||
+  fail "no Japanese font or Qt translation among the dependencies"
+dpkg-deb --field "$package" Recommends | grep -qx 'qt6-wayland' || fail "the Wayland plug-in is not recommended"
 
 dpkg -x "$package" "$scratch/root"
 XDG_RUNTIME_DIR=$scratch QT_QPA_PLATFORM=offscreen "$scratch/root/usr/bin/jetselect" &

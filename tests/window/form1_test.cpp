@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
 
@@ -25,7 +26,10 @@ class Form1Test : public QObject {
   }
   void cleanup() { window.reset(); }
 
-  void theClientAreaIs234By207() { QCOMPARE(window->size(), QSize(234, 207)); }
+  void theClientAreaIs234By207() {
+    QCOMPARE(window->size(), QSize(234, 207));
+    QCOMPARE(window->minimumSize(), QSize(234, 207));  // never smaller
+  }
 
   void everyControlStandsInItsPlace_data();
   void everyControlStandsInItsPlace();
@@ -35,12 +39,15 @@ class Form1Test : public QObject {
   void labelsAndBoxesUseTheJapaneseGothicFont();
   void theLabelFontHasEveryGlyphOfTheLabels();
   void buttonsKeepTheDefaultFont();
+  void captionsFitWithALargeDesktopFont();
+  void qtsOwnTextsAreJapanese();
   void selectHasTheFocusAtStart();
   void tabVisitsTheBoxesAndButtonsInOrder();
   void shiftTabGoesBackwards();
   void noButtonIsTheDefault();
   void eachBoxIsNamedByItsLabel();
   void theWindowHasAJapaneseTitleAndAnIcon();
+  void screenReadersSeeTheApplicationsWindow();
   void theVersionReads100();
 
  private:
@@ -159,6 +166,35 @@ void Form1Test::buttonsKeepTheDefaultFont() {
   QCOMPARE(Find<QPushButton>("cmdclear")->font(), QApplication::font(Find<QPushButton>("cmd")));
 }
 
+// Up to 16 pt the captions keep the desktop's font at a size that fits the
+// buttons as drawn; the buttons neither move nor grow.
+void Form1Test::captionsFitWithALargeDesktopFont() {
+  const QFont desktop = QApplication::font();
+  for (const qreal points : {14.0, 16.0}) {
+    QFont large = desktop;
+    large.setPointSizeF(points);
+    QApplication::setFont(large);
+    QCoreApplication::processEvents();  // the change reaches the widgets as events
+    for (const char* name : {"cmd", "cmdclear"}) {
+      auto* button = Find<QPushButton>(name);
+      const QFontMetrics metrics(button->font());
+      QVERIFY2(metrics.horizontalAdvance(button->text()) < button->width() - 8, name);
+      QVERIFY2(metrics.height() < button->height(), name);
+      QCOMPARE(button->font().family(), large.family());
+    }
+    QCOMPARE(Find<QPushButton>("cmdclear")->geometry(), QRect(8, 168, 97, 25));
+  }
+  QApplication::setFont(desktop);
+  QCoreApplication::processEvents();
+  QCOMPARE(Find<QPushButton>("cmdclear")->font(), desktop);
+}
+
+void Form1Test::qtsOwnTextsAreJapanese() {
+  const std::unique_ptr<QMenu> menu(Find<QLineEdit>("lblTemp")->createStandardContextMenu());
+  QVERIFY2(menu->actions().first()->text().startsWith(QStringLiteral("元に戻す")),
+           qPrintable(menu->actions().first()->text()));
+}
+
 void Form1Test::selectHasTheFocusAtStart() {
   QCOMPARE(QApplication::focusWidget(), Find<QPushButton>("cmd"));
 }
@@ -216,6 +252,12 @@ void Form1Test::theWindowHasAJapaneseTitleAndAnIcon() {
   QVERIFY(!icon.isNull());
   QCOMPARE(icon.availableSizes(), (QList<QSize>{{16, 16}, {32, 32}, {48, 48}}));
   QVERIFY(!icon.pixmap(32, 32).isNull());
+}
+
+void Form1Test::screenReadersSeeTheApplicationsWindow() {
+  QAccessibleInterface* self = QAccessible::queryAccessibleInterface(window.get());
+  QCOMPARE(self->role(), QAccessible::Window);
+  QCOMPARE(self->text(QAccessible::Name), QStringLiteral("メインジェット選定"));
 }
 
 void Form1Test::theVersionReads100() {
