@@ -335,24 +335,24 @@ void Form1::CopyResult() {
 // The EDIT control's own menu, made again with the same items so that
 // 結果をコピー can stand below them.
 void Form1::ShowResultMenu(LPARAM at) {
-  enum : UINT { kUndo = 1, kCut, kCopy, kPaste, kDelete, kSelectAll, kCopyResult };
+  // Each edit item's ID is the message that does it to the box.
   DWORD start = 0, end = 0;
   SendMessageW(txtMJ, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const int length = GetWindowTextLengthW(txtMJ);
   const auto state = [](bool on) { return MF_STRING | (on ? MF_ENABLED : MF_GRAYED); };
   const bool selected = start != end;
   const HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, state(SendMessageW(txtMJ, EM_CANUNDO, 0, 0)), kUndo, L"元に戻す(&U)");
+  AppendMenuW(menu, state(SendMessageW(txtMJ, EM_CANUNDO, 0, 0)), WM_UNDO, L"元に戻す(&U)");
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, state(selected), kCut, L"切り取り(&T)");
-  AppendMenuW(menu, state(selected), kCopy, L"コピー(&C)");
-  AppendMenuW(menu, state(IsClipboardFormatAvailable(CF_UNICODETEXT)), kPaste, L"貼り付け(&P)");
-  AppendMenuW(menu, state(selected), kDelete, L"削除(&D)");
+  AppendMenuW(menu, state(selected), WM_CUT, L"切り取り(&T)");
+  AppendMenuW(menu, state(selected), WM_COPY, L"コピー(&C)");
+  AppendMenuW(menu, state(IsClipboardFormatAvailable(CF_UNICODETEXT)), WM_PASTE, L"貼り付け(&P)");
+  AppendMenuW(menu, state(selected), WM_CLEAR, L"削除(&D)");
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, state(length > 0 && (start > 0 || static_cast<int>(end) < length)), kSelectAll,
+  AppendMenuW(menu, state(length > 0 && (start > 0 || static_cast<int>(end) < length)), EM_SETSEL,
               L"すべて選択(&A)");
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, state(answer_.has_value()), kCopyResult,
+  AppendMenuW(menu, state(answer_.has_value()), jet::win32::kCopyResultId,
               (ToUtf16(jet::form::kCopyResultCaption) + L"(&R)\tCtrl+Shift+C").c_str());
 
   POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
@@ -362,32 +362,13 @@ void Form1::ShowResultMenu(LPARAM at) {
     point = {box.left, box.bottom};
   }
   SetFocus(txtMJ);
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(
+  const auto chosen = static_cast<UINT>(TrackPopupMenu(
       menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, hwnd_, nullptr));
   DestroyMenu(menu);
-  switch (chosen) {
-    case kUndo:
-      SendMessageW(txtMJ, WM_UNDO, 0, 0);
-      break;
-    case kCut:
-      SendMessageW(txtMJ, WM_CUT, 0, 0);
-      break;
-    case kCopy:
-      SendMessageW(txtMJ, WM_COPY, 0, 0);
-      break;
-    case kPaste:
-      SendMessageW(txtMJ, WM_PASTE, 0, 0);
-      break;
-    case kDelete:
-      SendMessageW(txtMJ, WM_CLEAR, 0, 0);
-      break;
-    case kSelectAll:
-      SendMessageW(txtMJ, EM_SETSEL, 0, -1);
-      break;
-    case kCopyResult:
-      CopyResult();
-      break;
-  }
+  if (chosen == jet::win32::kCopyResultId)
+    CopyResult();
+  else if (chosen != 0)  // EM_SETSEL 0, -1 selects all
+    SendMessageW(txtMJ, chosen, 0, chosen == EM_SETSEL ? -1 : 0);
 }
 
 LRESULT CALLBACK Form1::ResultBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
