@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QStyle>
+#include <algorithm>
 #include <climits>
 
 #include "form/layout.h"
@@ -178,24 +179,28 @@ void Form1::ShowResultMenu(const QPoint& at) {
 }
 
 // With a large desktop font (14 to 16 pt) 数値クリア no longer fits its
-// button. The buttons keep the desktop's font, but at a size at which the
-// caption fits the button as drawn.
+// button. The buttons keep the desktop's font, but at the one size at which
+// both captions fit the buttons as drawn, so that the two side by side match;
+// never below kSmallestCaption, where a caption could no longer be read.
 void Form1::FitCaptions() {
-  for (QPushButton* button : {cmdclear, cmd}) {
+  constexpr qreal kSmallestCaption = 6;  // points
+  const QPushButton* const buttons[] = {cmdclear, cmd};
+  for (QPushButton* button : {cmdclear, cmd})
     button->setFont(QFont());  // the desktop's, as it is now
-    QFont font = button->font();
+  QFont font = cmd->font();
+  auto fits = [&font](const QPushButton* button) {
     const QStyle* style = button->style();
     const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
     const int width = button->width() -
                       2 * (frame + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button));
-    const int height = button->height() - 2 * frame;
-    auto fits = [&] {
-      const QFontMetrics metrics(font);
-      return metrics.horizontalAdvance(button->text()) <= width && metrics.height() <= height;
-    };
-    while (!fits() && font.pointSizeF() > 6) font.setPointSizeF(font.pointSizeF() - 0.5);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(button->text()) <= width &&
+           metrics.height() <= button->height() - 2 * frame;
+  };
+  while (!std::ranges::all_of(buttons, fits) && font.pointSizeF() > kSmallestCaption)
+    font.setPointSizeF(std::max(font.pointSizeF() - 0.5, kSmallestCaption));
+  for (QPushButton* button : {cmdclear, cmd})
     if (font != button->font()) button->setFont(font);
-  }
 }
 
 // The window's own font follows the desktop's: refit when it changes.

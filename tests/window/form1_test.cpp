@@ -166,8 +166,8 @@ void Form1Test::buttonsKeepTheDefaultFont() {
   QCOMPARE(Find<QPushButton>("cmdclear")->font(), QApplication::font(Find<QPushButton>("cmd")));
 }
 
-// Up to 16 pt the captions keep the desktop's font at a size that fits the
-// buttons as drawn; the buttons neither move nor grow.
+// Up to 16 pt the captions keep the desktop's font at one size that fits
+// both buttons as drawn; the buttons neither move nor grow.
 void Form1Test::captionsFitWithALargeDesktopFont() {
   const QFont desktop = QApplication::font();
   for (const qreal points : {14.0, 16.0}) {
@@ -182,8 +182,19 @@ void Form1Test::captionsFitWithALargeDesktopFont() {
       QVERIFY2(metrics.height() < button->height(), name);
       QCOMPARE(button->font().family(), large.family());
     }
+    // One size for both, or the two buttons side by side look mismatched.
+    QCOMPARE(Find<QPushButton>("cmd")->font(), Find<QPushButton>("cmdclear")->font());
     QCOMPARE(Find<QPushButton>("cmdclear")->geometry(), QRect(8, 168, 97, 25));
   }
+  // A caption that fits at no size shrinks to 6 pt and no further, even from
+  // a size that half-point steps would carry past it.
+  Find<QPushButton>("cmd")->setText(QString(200, QLatin1Char('W')));
+  QFont odd = desktop;
+  odd.setPointSizeF(16.25);
+  QApplication::setFont(odd);
+  QCoreApplication::processEvents();
+  QCOMPARE(Find<QPushButton>("cmdclear")->font().pointSizeF(), 6.0);
+  Find<QPushButton>("cmd")->setText(QStringLiteral("選定"));
   QApplication::setFont(desktop);
   QCoreApplication::processEvents();
   QCOMPARE(Find<QPushButton>("cmdclear")->font(), desktop);
