@@ -16,4 +16,10 @@ said=$(bare 2>&1) || status=$?
 [ "$(wc -l <<<"$said")" = 1 ] || fail "without a screen it says more than one line: $said"
 grep -q '画面が見つかりません' <<<"$said" && grep -q 'no screen found' <<<"$said" ||
   fail "without a screen it says: $said"
+# Either variable alone names a screen: the program goes on to Qt, which here
+# finds no such screen and says so in its own words.
+for screen in DISPLAY=:4711 WAYLAND_DISPLAY=wayland-4711; do
+  said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$screen" timeout 10 "$program" 2>&1) || true
+  ! grep -q '画面が見つかりません' <<<"$said" || fail "with only $screen it finds no screen"
+done
 echo "command line: --help, --version and the missing screen answer as they should"

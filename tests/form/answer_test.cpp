@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cstdint>
+#include <cstdlib>
+#include <ctime>
 
 #include "form/commands.h"
 
@@ -38,29 +41,72 @@ TEST(Explain, GivesTheDensityAndItsPlaceAmongTheBands) {
 TEST(LogbookLine, IsOneRowOfTabSeparatedCells) {
   std::tm t{};
   t.tm_year = 2026 - 1900, t.tm_mon = 11, t.tm_mday = 8, t.tm_hour = 9, t.tm_min = 5;
-  const Answer answer{Trimmed("\u3000 20.5℃\t"), Trimmed("10\t13"), Trimmed("50\n"),
+  const Answer answer{Trimmed("\u3000 20.5℃\t"), Trimmed("10\t13"), Trimmed("50\u3000\n"),
                       0x1.30656e1705a2fp-4, "推奨  168"};
   EXPECT_EQ(LogbookLine(answer, t),
             "2026-12-08T09:05\t20.5℃\t10 13\t50\t0.074315\t1.1904\t97.2\t推奨  168");
 }
 
+// The stamp is the local time of the machine, not UTC (the test machines
+// run in UTC, so a zone nine hours ahead tells the two apart).
+TEST(LogbookLine, IsStampedWithTheLocalTime) {
+#if defined(__EMSCRIPTEN__)
+  // The zone is the JavaScript engine's, set by TZ when it starts.
+#elif defined(_WIN32)
+  _putenv_s("TZ", "JST-9");
+  _tzset();
+#else
+  setenv("TZ", "JST-9", 1);
+  tzset();
+#endif
+  auto tokyo = [](std::time_t t) {
+    t += 9 * 60 * 60;
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M", std::gmtime(&t));
+    return std::string(stamp);
+  };
+  const std::time_t before = std::time(nullptr);
+  const std::string line = LogbookLine({"20", "1013", "50", 0.0743, "推奨  168"});
+  const std::time_t after = std::time(nullptr);
+  EXPECT_TRUE(line.starts_with(tokyo(before) + "\t") || line.starts_with(tokyo(after) + "\t"))
+      << line << " at " << tokyo(before);
+}
+
+// Boxes that hold fixed readings and keep what the command shows.
+class Boxes final : public Fields {
+ public:
+  Boxes(std::string_view T, std::string_view P, std::string_view RH) : readings_{T, P, RH} {}
+  std::string Read(Box box) const override {
+    return std::string(OfBox<std::string_view>(box, readings_[0], readings_[1], readings_[2], ""));
+  }
+  void Replace(Box, std::string_view text) override { shown = text; }
+  std::string shown = "old";
+
+ private:
+  std::string_view readings_[3];
+};
+
 // Select keeps the very density that chose the band: h is the humidity
 // divided by 100, which multiplying by 0.01 would change in the last bit.
 TEST(Select, AnswersWithTheDensityThatChoseTheBand) {
-  class Boxes final : public Fields {
-   public:
-    std::string Read(Box box) const override {
-      return std::string(OfBox<std::string_view>(box, " 32 ", "951", "41", ""));
-    }
-    void Replace(Box, std::string_view text) override { shown = text; }
-    std::string shown;
-  } boxes;
+  Boxes boxes(" 32 ", "951", "41");
   const auto answer = Select(boxes);
   ASSERT_TRUE(answer);
   EXPECT_EQ(std::bit_cast<std::uint64_t>(answer->density),
             std::bit_cast<std::uint64_t>(0x1.10091ed6d2048p-4));
   EXPECT_EQ(answer->text, boxes.shown);
   EXPECT_EQ(answer->temperature, "32");
+}
+
+// A density of zero or below empties the result box: there is then nothing
+// to explain or copy.
+TEST(Select, GivesNoAnswerWhenItEmptiesTheResultBox) {
+  for (const auto& [T, P, RH] :
+       {std::array<std::string_view, 3>{"0", "0", "0"}, {"20", "", "50"}}) {
+    Boxes boxes(T, P, RH);
+    EXPECT_FALSE(Select(boxes)) << T << " " << P << " " << RH;
+    EXPECT_EQ(boxes.shown, "");
+  }
 }
 
 }  // namespace

@@ -51,6 +51,19 @@ TEST(Layout, EachLabelComesJustBeforeItsBoxAndTheRestInTabOrder) {
                                                   "cmdclear", "txtMJ"}));
 }
 
+// Each label and its box say, first thing, which quantity to type there.
+TEST(Layout, EachTipNamesItsOwnQuantity) {
+  const struct {
+    std::string_view label, box, quantity;
+  } rows[] = {
+      {"Label1", "lblTemp", "気温"}, {"Label3", "lblBphpa", "気圧"}, {"Label7", "lblHum", "湿度"}};
+  for (const auto& row : rows) {
+    EXPECT_TRUE(Find(row.label).caption.starts_with(row.quantity)) << row.label;
+    EXPECT_TRUE(Find(row.label).tip.starts_with(row.quantity)) << row.label;
+    EXPECT_EQ(Find(row.box).tip, Find(row.label).tip) << row.box;
+  }
+}
+
 TEST(Layout, FindsControlsByNameOnly) {
   EXPECT_EQ(Find("Label7").caption, "湿度(％)");
   EXPECT_EQ(Find("txtMJ").align, Align::Centre);

@@ -270,6 +270,16 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   ASSERT_TRUE(WaitFor([this] { return Popup(L"#32768") != nullptr; }));
   PressKeys({VK_ESCAPE});
   EXPECT_TRUE(WaitFor([this] { return Popup(L"#32768") == nullptr; }));
+
+  // Readings that give no real air empty the box, and leave nothing to copy.
+  Readings(L"0", L"0", L"0");
+  Click("cmd");
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  EXPECT_EQ(Clipboard(), L"");
 }
 
 TEST_F(Window, TheBoxesTakeTextOfAnyLength) {

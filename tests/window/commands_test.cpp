@@ -296,6 +296,15 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   Box("lblTemp")->setText(QStringLiteral("20"));
   ClickSelect();
   QVERIFY(copy->isEnabled());
+  // Readings that give no real air empty the box: nothing to explain or copy.
+  Box("lblBphpa")->clear();
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), QString());
+  QVERIFY(Box("txtMJ")->toolTip().isEmpty());
+  QVERIFY(!copy->isEnabled());
+  Box("lblBphpa")->setText(QStringLiteral("1013"));
+  ClickSelect();
+  QVERIFY(copy->isEnabled());
   QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
   QVERIFY(Box("txtMJ")->toolTip().isEmpty());
   QVERIFY(!copy->isEnabled());
