@@ -1,8 +1,10 @@
 #include "calc/text_to_number.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <array>
-#include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <system_error>
@@ -114,11 +116,11 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-// The number as read, spelled in ASCII for std::from_chars.
+// The number as read, spelled in ASCII for fast_float.
 struct Number {
   std::string ascii;  // [-]digits[.digits][e[-]digits], no '+'
   // Decimal exponent of the leading non-zero digit, saturated; tells an
-  // overflow from an underflow when from_chars reports a range error.
+  // overflow from an underflow when the number is out of a double's range.
   std::int64_t magnitude = 0;
   bool found = false;
 };
@@ -174,18 +176,20 @@ double TextToNumber(std::string_view utf8) {
   const Number number = Scan(utf8);
   if (!number.found) return 0.0;
 
+  // fast_float, not std::from_chars: not every target's standard library
+  // reads floating point, and one reader on all of them gives the same bits.
   double value = 0.0;
   const char* begin = number.ascii.data();
   const char* end = begin + number.ascii.size();
-  const auto [stop, error] = std::from_chars(begin, end, value);
-  if (error == std::errc::result_out_of_range) {
-    // from_chars reports both directions alike and leaves value untouched.
-    // Overflow starts near 1.8e308 and total underflow below 2.5e-324, so
-    // the side of 1 that the number lies on tells which it was.
+  const auto [stop, error] = fast_float::from_chars(begin, end, value);
+  // Out of range, fast_float gives an infinity or a zero, or (in newer
+  // releases) a range error. Overflow starts near 1.8e308 and total
+  // underflow below 2.5e-324, so the side of 1 the number lies on tells which.
+  if (error == std::errc::result_out_of_range || std::isinf(value)) {
     if (number.magnitude >= 0) throw ConversionError();
     return number.ascii.front() == '-' ? -0.0 : 0.0;
   }
-  // Any other outcome would mean the scan and from_chars disagree on what a
+  // Any other outcome would mean the scan and fast_float disagree on what a
   // number is; treat it as no number rather than guess.
   if (error != std::errc{} || stop != end) return 0.0;
   return value;

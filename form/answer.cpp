@@ -1,7 +1,7 @@
 #include "form/answer.h"
 
-#include <charconv>
-#include <iterator>
+#include <fmt/compile.h>
+
 #include <span>
 
 #include "calc/recommendation.h"
@@ -12,35 +12,29 @@ namespace {
 constexpr double kLbPerFt3PerKgPerM3 = 0.06243;  // the density formula's own factor
 constexpr double kStandardAir = 1.225;           // kg/m³: 15 °C, 1013.25 hPa, dry
 
-// Digits after the point (fixed) or significant digits (general). No locale:
-// the point is always '.'.
-std::string Number(double value, std::chars_format format, int precision) {
-  char buffer[64];
-  const auto end =
-      std::to_chars(std::begin(buffer), std::end(buffer), value, format, precision).ptr;
-  return {buffer, end};
-}
-
+// Numbers are printed as printf's %.Nf (digits after the point) and %.Ng
+// (significant digits) print them, by {fmt} on every target, each format
+// compiled in. No locale: the point is always '.'.
 std::string Density(double lb_per_ft3) {
-  return Number(lb_per_ft3, std::chars_format::general, 5);
+  return fmt::format(FMT_COMPILE("{:.5g}"), lb_per_ft3);
 }
 std::string KgPerM3(double lb_per_ft3) {
-  return Number(lb_per_ft3 / kLbPerFt3PerKgPerM3, std::chars_format::fixed, 4);
+  return fmt::format(FMT_COMPILE("{:.4f}"), lb_per_ft3 / kLbPerFt3PerKgPerM3);
 }
 std::string RelativeDensity(double lb_per_ft3) {
-  return Number(lb_per_ft3 / kLbPerFt3PerKgPerM3 / kStandardAir * 100, std::chars_format::fixed, 1);
+  return fmt::format(FMT_COMPILE("{:.1f}"), lb_per_ft3 / kLbPerFt3PerKgPerM3 / kStandardAir * 100);
 }
 
 // How far the density must rise (+) or fall (−) to reach another band, in
 // lb/ft³ and in % of the density.
 std::string Distance(std::string_view sign, double amount, double density) {
-  return std::string(sign) + Number(amount, std::chars_format::fixed, 6) + " lb/ft³ (" +
-         std::string(sign) + Number(amount / density * 100, std::chars_format::fixed, 2) + " %)";
+  return fmt::format(FMT_COMPILE("{}{:.6f} lb/ft³ ({}{:.2f} %)"), sign, amount, sign,
+                     amount / density * 100);
 }
 
 // Band limits are written as the table has them (0.0737, 0.07).
 std::string Limit(double bound) {
-  return Number(bound, std::chars_format::general, 6);
+  return fmt::format(FMT_COMPILE("{:.6g}"), bound);
 }
 
 }  // namespace

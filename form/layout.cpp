@@ -45,8 +45,11 @@ std::span<const Control> Controls() {
   return kControls;
 }
 
+// Plain algorithms rather than std::ranges: not every target's standard
+// library has the ranges ones yet.
 const Control& Find(std::string_view name) {
-  const auto found = std::ranges::find(kControls, name, &Control::name);
+  const auto found = std::find_if(kControls.begin(), kControls.end(),
+                                  [name](const Control& control) { return control.name == name; });
   if (found == kControls.end()) throw std::out_of_range("no control " + std::string(name));
   return *found;
 }
@@ -55,7 +58,8 @@ std::vector<const Control*> TabOrder() {
   std::vector<const Control*> order;
   for (const Control& control : kControls)
     if (control.kind != Kind::Label) order.push_back(&control);
-  std::ranges::sort(order, {}, &Control::tab_index);
+  std::sort(order.begin(), order.end(),
+            [](const Control* a, const Control* b) { return a->tab_index < b->tab_index; });
   return order;
 }
 

@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string_view>
 
 #include "calc/recommendation.h"
+#include "tests/bits.h"
 
 namespace {
 
@@ -39,10 +39,6 @@ const struct {
     {0, 0, 50, -0x1.11f48e3260d88p-12, ""},
     {-300, 0, 50, 0x1.5c1705228c39cp-9, "推奨  160"},
 };
-
-std::uint64_t Bits(double x) {
-  return std::bit_cast<std::uint64_t>(x);
-}
 
 TEST(AirDensity, WorkedExamplesGiveTheExactBitsAndText) {
   for (const auto& x : Examples) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -10,16 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/bits.h"
+
 namespace {
 
 struct Case {
   std::string_view text;
   double value;
 };
-
-std::uint64_t Bits(double x) {
-  return std::bit_cast<std::uint64_t>(x);
-}
 
 // Compares bits, so that −0 and +0 are told apart. Each text is read from a
 // buffer of exactly its size, so that the sanitizer build sees any read past

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
 
 #include "form/commands.h"
+#include "tests/bits.h"
 
 namespace jet::form {
 namespace {
@@ -51,7 +51,7 @@ TEST(LogbookLine, IsOneRowOfTabSeparatedCells) {
 // run in UTC, so a zone nine hours ahead tells the two apart).
 TEST(LogbookLine, IsStampedWithTheLocalTime) {
 #if defined(__EMSCRIPTEN__)
-  // The zone is the JavaScript engine's, set by TZ when it starts.
+  // The zone is the JavaScript engine's: the test's TZ=JST-9 sets it.
 #elif defined(_WIN32)
   _putenv_s("TZ", "JST-9");
   _tzset();
@@ -92,8 +92,7 @@ TEST(Select, AnswersWithTheDensityThatChoseTheBand) {
   Boxes boxes(" 32 ", "951", "41");
   const auto answer = Select(boxes);
   ASSERT_TRUE(answer);
-  EXPECT_EQ(std::bit_cast<std::uint64_t>(answer->density),
-            std::bit_cast<std::uint64_t>(0x1.10091ed6d2048p-4));
+  EXPECT_EQ(Bits(answer->density), Bits(0x1.10091ed6d2048p-4));
   EXPECT_EQ(answer->text, boxes.shown);
   EXPECT_EQ(answer->temperature, "32");
 }
