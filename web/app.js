@@ -1,0 +1,109 @@
+// The page's behaviour: the two buttons run the commands in WebAssembly
+// (jetselect.cpp, over the same code as the desktop windows), and this script
+// shows what they return: the error report, the result's explanation and
+// the logbook line. It computes nothing itself.
+'use strict';
+
+const $ = (id) => document.getElementById(id);
+
+// Copies a line: the clipboard API where the page may use it, else the
+// older copy command on a selected, hidden text area.
+async function copyText(line) {
+  try {
+    await navigator.clipboard.writeText(line);
+    return true;
+  } catch {
+    const area = document.createElement('textarea');
+    area.value = line;
+    area.setAttribute('readonly', '');
+    area.className = 'offscreen';
+    document.body.append(area);
+    area.select();
+    const copied = document.execCommand('copy');
+    area.remove();
+    return copied;
+  }
+}
+
+// A modal dialog that gives the focus back to where it was when it closes.
+function showModal(dialog, focus) {
+  const back = document.activeElement;
+  dialog.addEventListener('close', () => back?.focus(), {once: true});
+  dialog.showModal();
+  focus.focus();
+}
+
+async function start() {
+  const jet = await createJet();
+  const call = (command) => jet.UTF8ToString(command());
+  const result = $('txtMJ');
+  const report = $('report');
+  const explanation = $('explanation');
+
+  // The result box explains itself once it shows a recommendation: as its
+  // tooltip and description on a desktop, in a dialog on a touch screen.
+  function showAnswer() {
+    const explained = call(jet._jet_explanation);
+    result.title = explained;
+    $('txtMJ-tip').textContent = explained;
+  }
+
+  function run(command) {
+    const message = call(command);
+    showAnswer();
+    if (message) {
+      $('report-text').textContent = message;
+      showModal(report, $('report-ok'));
+    }
+  }
+
+  async function copyResult() {
+    const line = call(jet._jet_logbook_line);
+    if (!line) return false;
+    return copyText(line);
+  }
+
+  $('cmd').addEventListener('click', () => run(jet._jet_select));
+  $('cmdclear').addEventListener('click', () => run(jet._jet_clear));
+  $('report-ok').addEventListener('click', () => report.close());
+
+  // A touch screen has no tooltips: a tap opens the explanation instead.
+  let pointer = '';
+  result.addEventListener('pointerdown', (event) => {
+    pointer = event.pointerType;
+  });
+  result.addEventListener('click', () => {
+    const explained = result.title;
+    const touched = pointer === 'touch' || pointer === 'pen';
+    pointer = '';
+    if (!explained || !touched) return;
+    $('explanation-title').textContent = result.value;
+    $('explanation-text').textContent = explained;
+    $('explanation-status').textContent = '';
+    showModal(explanation, $('copy'));
+  });
+  $('copy').addEventListener('click', async () => {
+    $('explanation-status').textContent =
+        (await copyResult()) ? 'コピーしました。' : 'コピーできませんでした。';
+  });
+  $('explanation-close').addEventListener('click', () => explanation.close());
+
+  // Ctrl+Shift+C copies the logbook line, where the browser lets the page
+  // have the keys; never while an input method is still composing.
+  document.addEventListener('keydown', (event) => {
+    if (event.isComposing || !event.ctrlKey || !event.shiftKey || event.altKey ||
+        event.code !== 'KeyC') {
+      return;
+    }
+    event.preventDefault();
+    copyResult();
+  });
+
+  document.documentElement.dataset.ready = '';
+}
+
+start();
+
+if ('serviceWorker' in navigator) {
+  window.addEventListener('load', () => navigator.serviceWorker.register('sw.js'));
+}

@@ -1,0 +1,170 @@
+// What the web page calls: the window's table for the page to be built from,
+// and the two commands run over the page's boxes. The page's script only
+// shows what these return.
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "form/answer.h"
+#include "form/commands.h"
+#include "form/layout.h"
+
+namespace {
+
+using jet::form::Box;
+
+// The box's text as typed, read from the page as UTF-8 in memory of ours
+// (freed by the caller), and replaced the same way.
+EM_JS(char*, ReadBoxText, (const char* id), {
+  const text = document.getElementById(UTF8ToString(id)).value;
+  const size = lengthBytesUTF8(text) + 1;
+  const copy = _malloc(size);
+  stringToUTF8(text, copy, size);
+  return copy;
+});
+
+EM_JS(void, ReplaceBoxText, (const char* id, const char* text),
+      { document.getElementById(UTF8ToString(id)).value = UTF8ToString(text); });
+
+// The page's boxes carry the controls' names as their ids.
+class PageFields final : public jet::form::Fields {
+ public:
+  std::string Read(Box box) const override {
+    char* text = ReadBoxText(Id(box));
+    std::string copy(text);
+    std::free(text);
+    return copy;
+  }
+  void Replace(Box box, std::string_view text) override {
+    ReplaceBoxText(Id(box), std::string(text).c_str());
+  }
+
+ private:
+  static const char* Id(Box box) {
+    return jet::form::OfBox<const char*>(box, "lblTemp", "lblBphpa", "lblHum", "txtMJ");
+  }
+};
+
+// Font F's size in twips, 20 to the point: 11.25 pt is 225.
+constexpr int kBoxFontTwips = static_cast<int>(jet::form::kBoxFontPoints * 20);
+
+// What the last Select found, while the result box shows it.
+std::optional<jet::form::Answer> answer;
+
+// A text handed to the page stays valid until the next call.
+const char* Hand(std::string text) {
+  static std::string handed;
+  handed = std::move(text);
+  return handed.c_str();
+}
+
+// A JSON string: the table's texts hold Japanese, quotes and line breaks.
+std::string Quoted(std::string_view text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    if (c == '"' || c == '\\') {
+      quoted += '\\';
+      quoted += c;
+    } else if (c == '\n') {
+      quoted += "\\n";
+    } else if (static_cast<unsigned char>(c) < 0x20) {
+      constexpr char kHex[] = "0123456789abcdef";
+      quoted += "\\u00";
+      quoted += kHex[c >> 4];
+      quoted += kHex[c & 15];
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + '"';
+}
+
+std::string_view KindName(jet::form::Kind kind) {
+  switch (kind) {
+    case jet::form::Kind::Label:
+      return "label";
+    case jet::form::Kind::TextBox:
+      return "box";
+    case jet::form::Kind::Button:
+      break;
+  }
+  return "button";
+}
+
+std::string_view AlignName(jet::form::Align align) {
+  switch (align) {
+    case jet::form::Align::Left:
+      return "left";
+    case jet::form::Align::Right:
+      return "right";
+    case jet::form::Align::Centre:
+      break;
+  }
+  return "center";
+}
+
+// Runs a command; the error report, or "" when it went well.
+template <typename Command>
+const char* Run(Command command) {
+  PageFields fields;
+  answer.reset();
+  const auto report = jet::form::RunCommand(fields, [&] { command(fields); });
+  return Hand(report.value_or(std::string()));
+}
+
+}  // namespace
+
+extern "C" {
+
+// The window as JSON: its title, size, font F, the error report's title, the
+// copy item's caption and the nine controls in the order they are created.
+EMSCRIPTEN_KEEPALIVE const char* jet_window() {
+  using std::to_string;
+  std::string json = "{\"title\":" + Quoted(jet::form::kTitle) +
+                     ",\"width\":" + to_string(jet::form::kClientWidth) +
+                     ",\"height\":" + to_string(jet::form::kClientHeight) +
+                     ",\"fontTwips\":" + to_string(kBoxFontTwips) +
+                     ",\"errorTitle\":" + Quoted(jet::form::kErrorTitle) +
+                     ",\"copyCaption\":" + Quoted(jet::form::kCopyResultCaption) +
+                     ",\"fontFamilies\":[";
+  std::string_view comma;
+  for (const std::string_view family : jet::form::kBoxFontFamilies) {
+    json += std::string(comma) + Quoted(family);
+    comma = ",";
+  }
+  json += "],\"controls\":[";
+  comma = {};
+  for (const jet::form::Control& c : jet::form::Controls()) {
+    json += std::string(comma) + "{\"name\":" + Quoted(c.name) +
+            ",\"kind\":" + Quoted(KindName(c.kind)) + ",\"caption\":" + Quoted(c.caption) +
+            ",\"left\":" + to_string(c.place.left) + ",\"top\":" + to_string(c.place.top) +
+            ",\"width\":" + to_string(c.place.width) + ",\"height\":" + to_string(c.place.height) +
+            ",\"align\":" + Quoted(AlignName(c.align)) +
+            ",\"boxFont\":" + (c.box_font ? "true" : "false") +
+            ",\"accessibleName\":" + Quoted(c.accessible_name) + ",\"tip\":" + Quoted(c.tip) + "}";
+    comma = ",";
+  }
+  return Hand(json + "]}");
+}
+
+// Select and Clear: the error report to show, or "".
+EMSCRIPTEN_KEEPALIVE const char* jet_select() {
+  return Run([](PageFields& fields) { answer = jet::form::Select(fields); });
+}
+EMSCRIPTEN_KEEPALIVE const char* jet_clear() {
+  return Run([](PageFields& fields) { jet::form::Clear(fields); });
+}
+
+// The explanation of the recommendation shown, and its logbook line stamped
+// now; "" while there is none.
+EMSCRIPTEN_KEEPALIVE const char* jet_explanation() {
+  return Hand(answer ? jet::form::Explain(*answer) : std::string());
+}
+EMSCRIPTEN_KEEPALIVE const char* jet_logbook_line() {
+  return Hand(answer ? jet::form::LogbookLine(*answer) : std::string());
+}
+
+}  // extern "C"

@@ -1,0 +1,96 @@
+// Writes the page from the window's table at build time, with the same
+// WebAssembly module the page runs, so that the page shows its form before
+// any script has run and no place or caption is written twice:
+//   node render.js SITE_DIR SOURCE_DIR VERSION
+// reads SITE_DIR/jetselect.js and SOURCE_DIR/index.html.in and writes
+// index.html, form.css (each control's place) and sw.js (the offline cache
+// of every file of the site) into SITE_DIR.
+'use strict';
+const crypto = require('crypto');
+const fs = require('fs');
+const path = require('path');
+
+const [site, source, version] = process.argv.slice(2);
+
+const escapeHtml = (text) =>
+  text.replace(/[&<>"']/g, (c) => `&#${c.charCodeAt(0)};`);
+
+// The CSS of the form: each control's place in twips, turned into pixels by
+// style.css, and font F as the first families of the box font.
+function formCss(table) {
+  const families = table.fontFamilies.map((f) => JSON.stringify(f)).join(', ');
+  const lines = [
+    '/* Written by render.js from the window\'s table: places in twips. */',
+    `main { --width: ${table.width}; --height: ${table.height}; ` +
+      `--box-font: ${families}; --box-font-size: ${table.fontTwips}; }`,
+  ];
+  for (const c of table.controls) {
+    lines.push(`#${c.name} { --left: ${c.left}; --top: ${c.top}; --width: ${c.width}; ` +
+               `--height: ${c.height}; text-align: ${c.align}; justify-content: ${c.align}; }`);
+  }
+  return lines.join('\n') + '\n';
+}
+
+// The nine controls in the table's order, which is also the tab order: each
+// label stands just before its box and names it.
+function formHtml(table) {
+  const html = [];
+  let first = true;
+  table.controls.forEach((c, i) => {
+    const font = c.boxFont ? ' box-font' : '';
+    const tip = c.tip ? ` title="${escapeHtml(c.tip)}"` : '';
+    if (c.kind === 'label') {
+      const box = table.controls[i + 1].name;
+      html.push(`<label id="${c.name}" for="${box}" class="control${font}"${tip}>` +
+                `${escapeHtml(c.caption)}</label>`);
+    } else if (c.kind === 'box') {
+      // The temperature may be below zero: it gets the full keyboard, which
+      // has a minus, where a decimal keypad (iOS) has none.
+      const readings = c.name === 'txtMJ' ? ' readonly' :
+          c.name === 'lblTemp' ? ' enterkeyhint="next"' : ' inputmode="decimal" enterkeyhint="next"';
+      const name = c.accessibleName ? ` aria-label="${escapeHtml(c.accessibleName)}"` : '';
+      html.push(`<input id="${c.name}" type="text" class="control${font}"${name}${tip}` +
+                `${readings} autocomplete="off" autocapitalize="off" spellcheck="false"` +
+                ` aria-describedby="${c.name}-tip">` +
+                `<span id="${c.name}-tip" hidden>${escapeHtml(c.tip)}</span>`);
+    } else {
+      const focus = first ? ' autofocus' : '';
+      first = false;
+      html.push(`<button id="${c.name}" type="button" class="control${font}"${focus}>` +
+                `${escapeHtml(c.caption)}</button>`);
+    }
+  });
+  return html.join('\n');
+}
+
+// The service worker caches every file of the site under a name that
+// carries the version and the files' hash: a new release, or any change,
+// installs a new cache and removes the old one.
+function serviceWorker(files) {
+  const hash = crypto.createHash('sha256');
+  for (const file of files) hash.update(file).update(fs.readFileSync(path.join(site, file)));
+  const cache = `jetselect-${version}-${hash.digest('hex').slice(0, 12)}`;
+  const template = fs.readFileSync(path.join(source, 'sw.js.in'), 'utf8');
+  return template.replace('@CACHE@', cache)
+      .replace('@FILES@', JSON.stringify(['./', ...files]));
+}
+
+const createJet = require(path.resolve(site, 'jetselect.js'));
+createJet().then((jet) => {
+  const table = JSON.parse(jet.UTF8ToString(jet._jet_window()));
+  const page = fs.readFileSync(path.join(source, 'index.html.in'), 'utf8')
+      .replaceAll('@TITLE@', escapeHtml(table.title))
+      .replace('@FORM@', formHtml(table))
+      .replaceAll('@ERROR_TITLE@', escapeHtml(table.errorTitle))
+      .replaceAll('@COPY@', escapeHtml(table.copyCaption))
+      .replaceAll('@VERSION@', version);
+  fs.writeFileSync(path.join(site, 'index.html'), page);
+  fs.writeFileSync(path.join(site, 'form.css'), formCss(table));
+
+  const manifest = JSON.parse(fs.readFileSync(path.join(source, 'manifest.webmanifest'), 'utf8'));
+  manifest.name = table.title;
+  fs.writeFileSync(path.join(site, 'manifest.webmanifest'), JSON.stringify(manifest, null, 2) + '\n');
+
+  const files = fs.readdirSync(site).filter((f) => f !== 'sw.js').sort();
+  fs.writeFileSync(path.join(site, 'sw.js'), serviceWorker(files));
+});
