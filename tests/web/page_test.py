@@ -330,6 +330,18 @@ class Page(unittest.TestCase):
             "return performance.getEntriesByType('resource').map(e => e.name)"
             ".filter(n => !n.startsWith(location.origin))")
         self.assertEqual(others, [])
+        # Installable: the manifest names the app and its icons, each of them there.
+        manifest = json.loads(self.driver.execute_async_script(
+            "fetch('manifest.webmanifest').then(r => r.text()).then(arguments[0])"))
+        self.assertEqual([manifest[k] for k in ("name", "lang", "display", "start_url")],
+                         [self.driver.title, "ja", "standalone", "./"])
+        icons = {(i["sizes"], i["purpose"]): i["src"] for i in manifest["icons"]}
+        for key in [("192x192", "any"), ("512x512", "any"), ("512x512", "maskable")]:
+            size = self.driver.execute_async_script(
+                "const image = new Image(); image.onload = () => arguments[1]("
+                "image.naturalWidth + 'x' + image.naturalHeight); image.src = arguments[0]",
+                icons[key])
+            self.assertEqual(size, key[0])
         self.keep_console()
         errors = [m for m in self.console if m["level"] in ("SEVERE", "WARNING")]
         self.assertEqual(errors, [])

@@ -255,12 +255,16 @@ std::wstring Clipboard() {
 
 TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   ASSERT_TRUE(WaitFor([this] { return Focus() == Control("cmd"); }));
-  Readings(L" 20", L"1013", L"50");
-  Click("cmd");
-  OpenClipboard(nullptr);
-  EmptyClipboard();
-  CloseClipboard();
-  PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+  // Selects, empties the clipboard and presses Ctrl+Shift+C.
+  auto select_and_copy = [this](const wchar_t* T, const wchar_t* P, const wchar_t* RH) {
+    Readings(T, P, RH);
+    Click("cmd");
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    CloseClipboard();
+    PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+  };
+  select_and_copy(L" 20", L"1013", L"50");
   std::wstring line;
   ASSERT_TRUE(WaitFor([&] { return !(line = Clipboard()).empty(); }));
   EXPECT_EQ(line.substr(16), L"\t20\t1013\t50\t0.074315\t1.1904\t97.2\t推奨  168");
@@ -272,12 +276,7 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   EXPECT_TRUE(WaitFor([this] { return Popup(L"#32768") == nullptr; }));
 
   // Readings that give no real air empty the box, and leave nothing to copy.
-  Readings(L"0", L"0", L"0");
-  Click("cmd");
-  OpenClipboard(nullptr);
-  EmptyClipboard();
-  CloseClipboard();
-  PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+  select_and_copy(L"0", L"0", L"0");
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
   EXPECT_EQ(Clipboard(), L"");
 }
