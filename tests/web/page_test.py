@@ -9,13 +9,11 @@ server stopped.
 """
 
 import argparse
-import functools
-import http.server
 import json
 import os
+import subprocess
 import sys
 import tempfile
-import threading
 import unittest
 
 from selenium import webdriver
@@ -31,20 +29,15 @@ SITE = None
 SCREENSHOTS = None
 
 
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
 class Page(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         # The site is served from a folder below the server's root, as on a
         # static host: every address in it must be relative.
-        handler = functools.partial(QuietHandler, directory=os.path.dirname(SITE))
-        cls.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=cls.server.serve_forever, daemon=True).start()
-        cls.origin = "http://127.0.0.1:%d" % cls.server.server_address[1]
+        serve = os.path.join(os.path.dirname(__file__), "../../script/serve")
+        cls.server = subprocess.Popen([sys.executable, serve, os.path.dirname(SITE), "0"],
+                                      stdout=subprocess.PIPE, text=True)
+        cls.origin = cls.server.stdout.readline().strip().rstrip("/")
         cls.url = "%s/%s/" % (cls.origin, os.path.basename(SITE))
 
         options = webdriver.ChromeOptions()
@@ -66,7 +59,7 @@ class Page(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         cls.driver.quit()
-        cls.server.shutdown()
+        cls.server.kill()
         cls.profile.cleanup()
 
     # --- helpers -------------------------------------------------------
@@ -352,8 +345,8 @@ class Page(unittest.TestCase):
             "navigator.serviceWorker.ready.then(() => arguments[0]())")
         self.wait(lambda d: d.execute_script("return !!navigator.serviceWorker.controller")
                   or d.refresh())
-        self.server.shutdown()
-        self.server.server_close()
+        self.server.kill()
+        self.server.wait()
         self.open()
         self.set_readings("20", "1013", "50")
         self.el("cmd").click()
