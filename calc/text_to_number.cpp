@@ -79,6 +79,10 @@ class Reader {
 
   Symbol Peek() const { return pos_ < text_.size() ? Classify(text_, pos_) : Symbol{}; }
   void Take(const Symbol& symbol) { pos_ += symbol.size; }
+  std::size_t Position() const { return pos_; }
+  void SkipBlanks() {
+    while (Peek().role == Role::Blank) Take(Peek());
+  }
 
   // Takes a sign if one comes next; true when it was a minus.
   bool TakeSign() {
@@ -123,13 +127,14 @@ struct Number {
   // overflow from an underflow when the number is out of a double's range.
   std::int64_t magnitude = 0;
   bool found = false;
+  std::size_t end = 0;  // bytes of the text that the number, and the blanks before it, take
 };
 
 constexpr std::int64_t ExponentLimit = 1'000'000'000'000;  // far past any double
 
 Number Scan(std::string_view text) {
   Reader reader(text);
-  while (reader.Peek().role == Role::Blank) reader.Take(reader.Peek());
+  reader.SkipBlanks();
 
   Number number;
   if (reader.TakeSign()) number.ascii += '-';
@@ -144,6 +149,7 @@ Number Scan(std::string_view text) {
   }
   if (whole + fraction == 0) return {};  // a lone sign or point is no number
   number.found = true;
+  number.end = reader.Position();
 
   // Where the first non-zero digit stands: 10^(whole-1) for the first digit.
   const std::size_t first = number.ascii.find_first_of("123456789", start);
@@ -161,6 +167,7 @@ Number Scan(std::string_view text) {
   if (reader.TakeDigits(digits) == 0) return number;
   number.ascii += exponent_negative ? "e-" : "e";
   number.ascii += digits;
+  number.end = reader.Position();
 
   std::int64_t exponent = 0;
   for (const char d : digits) exponent = std::min(exponent * 10 + (d - '0'), ExponentLimit);
@@ -168,14 +175,8 @@ Number Scan(std::string_view text) {
   return number;
 }
 
-}  // namespace
-
-ConversionError::ConversionError() : std::runtime_error("number too large for a double") {}
-
-double TextToNumber(std::string_view utf8) {
-  const Number number = Scan(utf8);
-  if (!number.found) return 0.0;
-
+// The double nearest to a number that Scan found.
+double Convert(const Number& number) {
   // fast_float, not std::from_chars: not every target's standard library
   // reads floating point, and one reader on all of them gives the same bits.
   double value = 0.0;
@@ -193,6 +194,24 @@ double TextToNumber(std::string_view utf8) {
   // number is; treat it as no number rather than guess.
   if (error != std::errc{} || stop != end) return 0.0;
   return value;
+}
+
+}  // namespace
+
+ConversionError::ConversionError() : std::runtime_error("number too large for a double") {}
+
+double TextToNumber(std::string_view utf8) {
+  const Number number = Scan(utf8);
+  return number.found ? Convert(number) : 0.0;
+}
+
+std::optional<double> TextToWholeNumber(std::string_view utf8) {
+  const Number number = Scan(utf8);
+  if (!number.found) return std::nullopt;
+  Reader rest(utf8.substr(number.end));
+  rest.SkipBlanks();
+  if (rest.Position() != utf8.size() - number.end) return std::nullopt;  // more than blanks follow
+  return Convert(number);
 }
 
 }  // namespace jet

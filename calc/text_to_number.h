@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string_view>
 
@@ -21,5 +22,11 @@ class ConversionError : public std::runtime_error {
 // Throws ConversionError for a number too large for a double; a number too
 // small for one reads as zero or a subnormal, keeping its sign.
 double TextToNumber(std::string_view utf8);
+
+// The strict reading, for a field that must hold one number: the same
+// spellings, but blanks alone may stand around the number, and a text that
+// is not one number (the empty text, "20.5℃", "1e") gives nothing. Throws
+// ConversionError for a number too large for a double.
+std::optional<double> TextToWholeNumber(std::string_view utf8);
 
 }  // namespace jet

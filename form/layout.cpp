@@ -13,7 +13,9 @@ constexpr std::string_view kTemperatureTip =
     "気温 (℃)：エンジンが吸う空気の温度。走る場所で測った値を入れます。";
 constexpr std::string_view kPressureTip =
     "気圧 (mb = hPa)：走る場所の気圧 (現地気圧) です。\n"
-    "天気予報の海面気圧ではありません。気圧は高さ 100 m ごとに約 12 hPa 下がります。";
+    "天気予報の海面気圧ではありません。気圧は高さ 100 m ごとに約 12 hPa 下がります。\n"
+    "天気予報の気圧からは「海面気圧から換算」で求められます (気圧欄の右クリックメニュー、"
+    "ウェブ版はフォームの下のボタン)。";
 constexpr std::string_view kHumidityTip = "湿度 (％)：走る場所の相対湿度 (0〜100 %)。";
 
 // clang-format off
@@ -47,16 +49,24 @@ std::span<const Control> Controls() {
 
 // Plain algorithms rather than std::ranges: not every target's standard
 // library has the ranges ones yet.
-const Control& Find(std::string_view name) {
-  const auto found = std::find_if(kControls.begin(), kControls.end(),
+const Control& Find(std::span<const Control> controls, std::string_view name) {
+  const auto found = std::find_if(controls.begin(), controls.end(),
                                   [name](const Control& control) { return control.name == name; });
-  if (found == kControls.end()) throw std::out_of_range("no control " + std::string(name));
+  if (found == controls.end()) throw std::out_of_range("no control " + std::string(name));
   return *found;
 }
 
+const Control& Find(std::string_view name) {
+  return Find(kControls, name);
+}
+
 std::vector<const Control*> TabOrder() {
+  return TabOrder(kControls);
+}
+
+std::vector<const Control*> TabOrder(std::span<const Control> controls) {
   std::vector<const Control*> order;
-  for (const Control& control : kControls)
+  for (const Control& control : controls)
     if (control.kind != Kind::Label) order.push_back(&control);
   std::sort(order.begin(), order.end(),
             [](const Control* a, const Control* b) { return a->tab_index < b->tab_index; });

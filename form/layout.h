@@ -44,10 +44,13 @@ inline constexpr int kClientHeight = 3105;  // twips: 207 pixels at 96 dpi
 // also the tab order.
 std::span<const Control> Controls();
 
-// The control of that name. Throws std::out_of_range for an unknown name.
+// The control of that name in the window, or in another table such as the
+// pressure converter's. Throws std::out_of_range for an unknown name.
 const Control& Find(std::string_view name);
+const Control& Find(std::span<const Control> controls, std::string_view name);
 
 // The controls that take the focus, by tab index: the labels never do.
 std::vector<const Control*> TabOrder();
+std::vector<const Control*> TabOrder(std::span<const Control> controls);
 
 }  // namespace jet::form

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -150,6 +151,36 @@ TEST(TextToNumber, NumbersTooSmallForADoubleReadAsSignedZero) {
   };
   ExpectAll(cases);
   EXPECT_EQ(jet::TextToNumber("0." + std::string(400, '0') + "1"), 0.0);
+}
+
+// The strict reading takes the same spellings, but the whole text, blanks
+// around it aside, must be the number.
+TEST(TextToWholeNumber, OnlyOneNumberWithBlanksAroundIt) {
+  const struct {
+    std::string_view text;
+    std::optional<double> value;
+  } cases[] = {
+      {"1013", 1013},
+      {" 956.0\t", 956},
+      {"\u3000１０１３．２\u3000", 1013.2},
+      {"ー500", -500},
+      {"−50", -50},
+      {"1e3", 1000},
+      {"", std::nullopt},
+      {"  ", std::nullopt},
+      {"20.5℃", std::nullopt},
+      {"1e", std::nullopt},
+      {"1 0", std::nullopt},
+      {"-", std::nullopt},
+      {"1013mb", std::nullopt},
+      {"12\xE3\x80", std::nullopt},  // a cut-off ideographic space
+  };
+  for (const auto& c : cases) {
+    const std::vector<char> exact(c.text.begin(), c.text.end());
+    EXPECT_EQ(jet::TextToWholeNumber({exact.data(), exact.size()}), c.value)
+        << '"' << c.text << '"';
+  }
+  EXPECT_THROW(jet::TextToWholeNumber(" 1e400 "), jet::ConversionError);
 }
 
 }  // namespace

@@ -1,0 +1,109 @@
+#include "form/pressure.h"
+
+#include <fmt/compile.h>
+
+#include <array>
+#include <optional>
+
+#include "calc/station_pressure.h"
+#include "calc/text_to_number.h"
+#include "form/answer.h"
+
+namespace jet::form {
+namespace {
+
+// clang-format off
+constexpr std::array<Control, 10> kPressureControls = {{
+    {"lblPurpose", Kind::Label,
+     "天気予報の気圧は海面の高さに換算した値 (海面気圧) です。走る場所の標高と気温から、"
+     "その場所の気圧 (現地気圧) を求めて気圧欄に入れます。",
+     {120, 120, 4935, 840}, Align::Left, true, 0, {}, {}},
+    {"capSeaLevel", Kind::Label, "海面気圧(hPa)", {120, 1140, 2250, 375}, Align::Left, true, 1,
+     {}, {}},
+    {"txtSeaLevel", Kind::TextBox, {}, {2490, 1140, 2565, 375}, Align::Right, true, 4, {}, {}},
+    {"capAltitude", Kind::Label, "標高(m)", {120, 1620, 2250, 375}, Align::Left, true, 2, {}, {}},
+    {"txtAltitude", Kind::TextBox, {}, {2490, 1620, 2565, 375}, Align::Right, true, 5, {}, {}},
+    {"capAirTemp", Kind::Label, "気温(℃)", {120, 2100, 2250, 375}, Align::Left, true, 3, {}, {}},
+    {"txtAirTemp", Kind::TextBox, {}, {2490, 2100, 2565, 375}, Align::Right, true, 6, {}, {}},
+    // Read out when it changes; no tab stop.
+    {"lblStation", Kind::Label, {}, {120, 2640, 4935, 540}, Align::Centre, true, 9, {}, {}},
+    {"cmdApply", Kind::Button, "適用", {2355, 3345, 1290, 375}, Align::Centre, false, 7, {}, {}},
+    {"cmdCancel", Kind::Button, "キャンセル", {3765, 3345, 1290, 375}, Align::Centre, false, 8,
+     {}, {}},
+}};
+// clang-format on
+
+struct Field {
+  std::string_view name;  // as the messages call it
+  double lowest, highest;
+  std::string_view range;  // as the messages write it
+};
+
+constexpr Field kSeaLevel{"海面気圧", 870, 1085, "870〜1085 hPa"};
+constexpr Field kAltitude{"標高", -500, 5000, "−500〜5000 m"};
+constexpr Field kTemperature{"気温", -50, 60, "−50〜60 ℃"};
+
+// The field's value, or what is wrong with it as the result line says it.
+struct Reading {
+  double value = 0;
+  std::string wrong;
+};
+
+Reading Read(std::string_view text, const Field& field) {
+  const std::string name(field.name);
+  std::optional<double> value;
+  try {
+    value = TextToWholeNumber(text);
+  } catch (const ConversionError&) {
+    return {0, name + "が範囲外です (" + std::string(field.range) + ")。"};
+  }
+  if (!value) {
+    if (Trimmed(text).empty()) return {0, name + "を入れてください。"};
+    return {0, name + "が数値ではありません。"};
+  }
+  if (!(*value >= field.lowest && *value <= field.highest))
+    return {0, name + "が範囲外です (" + std::string(field.range) + ")。"};
+  return {*value, {}};
+}
+
+// Rounds to 0.1 as a person rounds the decimal the double stands for, half
+// away from zero: the shortest decimal that reads back as the same double
+// (1000.05, not 1000.049999999999954525…) is rounded digit by digit. The
+// pressures here are positive, about 500 to 1100 hPa, never in exponent form.
+std::string Tenths(double value) {
+  std::string text = fmt::format(FMT_COMPILE("{}"), value);
+  const std::size_t point = text.find('.');
+  if (text.find('e') != std::string::npos) return fmt::format(FMT_COMPILE("{:.1f}"), value);
+  if (point == std::string::npos) return text + ".0";
+  const bool up = point + 2 < text.size() && text[point + 2] >= '5';
+  text.resize(point + 2);
+  for (std::size_t at = text.size(); up && at-- > 0;) {
+    if (text[at] == '.') continue;
+    if (text[at] != '9') {
+      ++text[at];
+      break;
+    }
+    text[at] = '0';
+    if (at == 0) text.insert(0, 1, '1');
+  }
+  return text;
+}
+
+}  // namespace
+
+std::span<const Control> PressureControls() {
+  return kPressureControls;
+}
+
+Station ReadStation(std::string_view sea_level, std::string_view altitude,
+                    std::string_view temperature) {
+  const Reading fields[] = {Read(sea_level, kSeaLevel), Read(altitude, kAltitude),
+                            Read(temperature, kTemperature)};
+  for (const Reading& field : fields)
+    if (!field.wrong.empty()) return {field.wrong, {}};
+  const std::string pressure =
+      Tenths(StationPressure(fields[0].value, fields[1].value, fields[2].value));
+  return {"現地気圧  " + pressure + " hPa", pressure};
+}
+
+}  // namespace jet::form
