@@ -9,6 +9,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class PressureDialog;
 
 // The program's one window: three input boxes for temperature, pressure and
 // humidity, the result box and the two buttons. Its controls are placed at
@@ -49,9 +50,14 @@ class Form1 : public QWidget {
   void ShowAnswer(std::optional<jet::form::Answer> answer);
   void CopyResult();
   void ShowResultMenu(const QPoint& at);
+  void ShowPressureMenu(const QPoint& at);
+  // Opens the pressure converter; what it gives goes into the pressure box.
+  void ConvertPressure();
 
   std::optional<jet::form::Answer> answer_;
   QAction* const copyResult_;
+  QAction* const convertPressure_;
+  PressureDialog* pressure_ = nullptr;
 
   // Runs a command from a click. An error is shown to the user, the result
   // box is emptied and the window goes on; no exception reaches Qt's loop.

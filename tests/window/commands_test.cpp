@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -11,6 +12,7 @@
 
 #include "typing.h"
 #include "window/form1.h"
+#include "window/pressure_dialog.h"
 
 namespace {
 
@@ -81,6 +83,7 @@ class CommandsTest : public QObject {
   void errorsAreReportedAndTheWindowGoesOn_data();
   void errorsAreReportedAndTheWindowGoesOn();
   void theResultExplainsItselfAndCopiesALogbookLine();
+  void theConverterFillsInThePressureFromSeaLevel();
 
  private:
   QLineEdit* Box(const char* name) { return window->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -308,6 +311,62 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
   QVERIFY(Box("txtMJ")->toolTip().isEmpty());
   QVERIFY(!copy->isEnabled());
+}
+
+// From the pressure box's menu by the keyboard (Shift+F10, then K): the
+// dialog takes the temperature from the window, says what is wrong until
+// every field reads, and Return writes the station pressure into the box and
+// leaves the focus on Select. Reopened, it keeps what was typed; Escape
+// changes nothing.
+void CommandsTest::theConverterFillsInThePressureFromSeaLevel() {
+  Type("20", "1013", "50");
+  QStringList menu;
+  QString opened;  // the fields and the line when the dialog came up
+  QTimer::singleShot(50, [&] {
+    auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(popup);
+    for (QAction* action : popup->actions()) menu << action->text();
+    QTimer::singleShot(50, [&] {
+      auto* dialog = qobject_cast<PressureDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      opened = QStringList{dialog->txtSeaLevel->text(), dialog->txtAltitude->text(),
+                           dialog->txtAirTemp->text(), dialog->lblStation->text()}
+                   .join(QLatin1Char('|'));
+      QCOMPARE(QApplication::focusWidget(), dialog->txtSeaLevel);
+      QTest::keyClicks(dialog->txtSeaLevel, QStringLiteral("1013"));
+      QTest::keyClicks(dialog->txtAltitude, QStringLiteral("500m"));
+      QCOMPARE(dialog->lblStation->text(), QStringLiteral("標高が数値ではありません。"));
+      QVERIFY(!dialog->cmdApply->isEnabled());
+      QTest::keyClick(dialog->txtAltitude, Qt::Key_Return);  // writes nothing
+      QVERIFY(dialog->isVisible());
+      QTest::keyClick(dialog->txtAltitude, Qt::Key_Backspace);
+      QCOMPARE(dialog->lblStation->text(), QStringLiteral("現地気圧  956.0 hPa"));
+      QTest::keyClick(dialog->txtAltitude, Qt::Key_Return);
+    });
+    QTest::keyClick(popup, Qt::Key_K);
+  });
+  Box("lblBphpa")->setFocus();
+  QTest::keyClick(Box("lblBphpa"), Qt::Key_F10, Qt::ShiftModifier);
+  QTRY_COMPARE(Box("lblBphpa")->text(), QStringLiteral("956.0"));
+  QCOMPARE(menu.value(0), QStringLiteral("海面気圧から換算(&K)…"));
+  QVERIFY(menu.value(1).isEmpty() && menu.size() > 5);  // a separator, then the edit items
+  QCOMPARE(opened, QStringLiteral("||20|海面気圧を入れてください。"));
+  QCOMPARE(window->focusWidget(), Button("cmd"));  // once the window is active again
+  QTest::keyClick(Button("cmd"), Qt::Key_Return);
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  162-160"));
+
+  Box("lblTemp")->setText(QStringLiteral("-5"));
+  QTimer::singleShot(50, [&] {
+    auto* dialog = qobject_cast<PressureDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    opened = QStringList{dialog->txtSeaLevel->text(), dialog->txtAltitude->text(),
+                         dialog->txtAirTemp->text()}
+                 .join(QLatin1Char('|'));
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  window->findChild<QAction*>(QStringLiteral("convertPressure"))->trigger();
+  QCOMPARE(opened, QStringLiteral("1013|500|-5"));
+  QCOMPARE(Box("lblBphpa")->text(), QStringLiteral("956.0"));
 }
 
 QTEST_MAIN(CommandsTest)
