@@ -1,9 +1,12 @@
 #pragma once
 
+#include <windows.h>
+
 #include <algorithm>
 #include <string_view>
 
 #include "form/layout.h"
+#include "form/pressure.h"
 
 namespace jet::win32 {
 
@@ -15,9 +18,22 @@ inline int ControlId(std::string_view name) {
                                 controls.begin());
 }
 
+// A control's ID in the pressure converter: Apply is IDOK and Cancel
+// IDCANCEL, so that the dialog manager's Return and Escape press them; the
+// others follow the table from 100.
+inline int PressureControlId(std::string_view name) {
+  if (name == "cmdApply") return IDOK;
+  if (name == "cmdCancel") return IDCANCEL;
+  const auto controls = form::PressureControls();
+  return 100 + static_cast<int>(std::ranges::find(controls, name, &form::Control::name) -
+                                controls.begin());
+}
+
 inline constexpr wchar_t kWindowClass[] = L"jetselect.Form1";
 
-// Commands that come from no control: the menu item and key 結果をコピー.
+// Commands that come from no control: the menu item and key 結果をコピー,
+// and the pressure box's menu item that opens the converter.
 inline constexpr int kCopyResultId = 200;
+inline constexpr int kConvertPressureId = 201;
 
 }  // namespace jet::win32

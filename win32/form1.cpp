@@ -11,7 +11,10 @@
 
 #include "form/commands.h"
 #include "form/layout.h"
+#include "form/pressure.h"
 #include "win32/control_id.h"
+#include "win32/controls.h"
+#include "win32/pressure_dialog.h"
 #include "win32/resource.h"
 #include "win32/text.h"
 
@@ -19,16 +22,10 @@ namespace {
 
 using jet::form::Box;
 using jet::form::Control;
-using jet::form::Kind;
 using jet::win32::ToUtf16;
 using jet::win32::ToUtf8;
 
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
-
-// Twips are 1/1440 inch: the window keeps its size in inches at any DPI.
-int Scale(int twips, UINT dpi) {
-  return MulDiv(twips, static_cast<int>(dpi), 1440);
-}
 
 HWND Form1::*Member(std::string_view name) {
   static constexpr struct {
@@ -41,61 +38,6 @@ HWND Form1::*Member(std::string_view name) {
   for (const auto& m : members)
     if (m.name == name) return m.member;
   return nullptr;
-}
-
-DWORD StyleOf(const Control& control) {
-  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-  const bool right = control.align == jet::form::Align::Right;
-  const bool left = control.align == jet::form::Align::Left;
-  switch (control.kind) {
-    case Kind::Label:
-      // Vertically centred like the boxes beside it; no '&' access keys;
-      // SS_NOTIFY lets the tooltip see the mouse.
-      return kChild | SS_NOPREFIX | SS_CENTERIMAGE | SS_NOTIFY |
-             (right  ? SS_RIGHT
-              : left ? SS_LEFT
-                     : SS_CENTER);
-    case Kind::TextBox:
-      return kChild | WS_TABSTOP | ES_AUTOHSCROLL | (right ? ES_RIGHT : left ? ES_LEFT : ES_CENTER);
-    case Kind::Button:
-      break;
-  }
-  return kChild | WS_TABSTOP | BS_PUSHBUTTON;
-}
-
-const wchar_t* ClassOf(Kind kind) {
-  switch (kind) {
-    case Kind::Label:
-      return WC_STATICW;
-    case Kind::TextBox:
-      return WC_EDITW;
-    case Kind::Button:
-      break;
-  }
-  return WC_BUTTONW;
-}
-
-// Font F's first family that is installed; Windows substitutes for the first
-// when none is.
-const std::wstring& BoxFontFace() {
-  static const std::wstring face = [] {
-    HDC screen = GetDC(nullptr);
-    std::wstring found;
-    for (const std::string_view family : jet::form::kBoxFontFamilies) {
-      LOGFONTW query{};
-      query.lfCharSet = DEFAULT_CHARSET;
-      const std::wstring name = ToUtf16(family);
-      name.copy(query.lfFaceName, LF_FACESIZE - 1);
-      const auto seen = [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM) -> int { return 0; };
-      if (EnumFontFamiliesExW(screen, &query, seen, 0, 0) == 0) {
-        found = name;
-        break;
-      }
-    }
-    ReleaseDC(nullptr, screen);
-    return found.empty() ? ToUtf16(jet::form::kBoxFontFamilies.front()) : found;
-  }();
-  return face;
 }
 
 // The commands' access to the boxes, which are fixed members of the window.
@@ -127,23 +69,6 @@ class Form1Fields final : public jet::form::Fields {
   const Form1& window_;
 };
 
-// Tells screen readers a control's name or description, where no label or
-// text of its own gives it. An empty text takes the annotation back.
-void Annotate(HWND control, const MSAAPROPID& property, std::string_view text) {
-  IAccPropServices* services = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                              IID_IAccPropServices, reinterpret_cast<void**>(&services))))
-    return;
-  const auto object = static_cast<DWORD>(OBJID_CLIENT);
-  if (text.empty()) {
-    MSAAPROPID properties[] = {property};
-    services->ClearHwndProps(control, object, CHILDID_SELF, properties, 1);
-  } else {
-    services->SetHwndPropStr(control, object, CHILDID_SELF, property, ToUtf16(text).c_str());
-  }
-  services->Release();
-}
-
 // The widest a tooltip grows before it wraps, in pixels at 96 dpi.
 constexpr int kTipWidth = 360;
 
@@ -152,8 +77,6 @@ constexpr int kTipWidth = 360;
 Form1::~Form1() {
   if (hwnd_) DestroyWindow(hwnd_);
   if (keys_) DestroyAcceleratorTable(keys_);
-  if (box_font_) DeleteObject(box_font_);
-  if (button_font_) DeleteObject(button_font_);
 }
 
 bool Form1::Create(HINSTANCE instance) {
@@ -217,11 +140,9 @@ LRESULT Form1::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_GETMINMAXINFO:
       // Never smaller than the window was drawn: the controls stay in sight.
       if (hwnd_) {
-        RECT frame{0, 0, Scale(jet::form::kClientWidth, dpi_),
-                   Scale(jet::form::kClientHeight, dpi_)};
-        AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
-        auto* limits = reinterpret_cast<MINMAXINFO*>(lparam);
-        limits->ptMinTrackSize = {frame.right - frame.left, frame.bottom - frame.top};
+        const SIZE frame =
+            jet::win32::FrameSize(jet::form::kClientWidth, jet::form::kClientHeight, kStyle, dpi_);
+        reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize = {frame.cx, frame.cy};
       }
       return 0;
     case WM_DPICHANGED:
@@ -247,27 +168,22 @@ bool Form1::OnCreate() {
   // Created in the table's order, which is the tab order, each label just
   // before its box so that screen readers name the box after it.
   for (const Control& control : jet::form::Controls()) {
-    const DWORD extended = control.kind == Kind::TextBox ? WS_EX_CLIENTEDGE : 0;
-    const HWND child = CreateWindowExW(
-        extended, ClassOf(control.kind), ToUtf16(control.caption).c_str(), StyleOf(control), 0, 0,
-        0, 0, hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(jet::win32::ControlId(control.name))),
-        instance, nullptr);
+    const HWND child =
+        jet::win32::CreateControl(hwnd_, control, jet::win32::ControlId(control.name));
     if (!child) return false;
     this->*Member(control.name) = child;
-    // An EDIT stops at 30,000 characters unless told otherwise.
-    if (control.kind == Kind::TextBox) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
-    if (!control.accessible_name.empty()) Annotate(child, PROPID_ACC_NAME, control.accessible_name);
-    if (!control.tip.empty()) Annotate(child, PROPID_ACC_DESCRIPTION, control.tip);
   }
   AddTips(instance);
-  SetWindowSubclass(txtMJ, ResultBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // The pressure box's menu opens the converter; the result box's copies
+  // the logbook line.
+  for (const HWND box : {lblBphpa, txtMJ})
+    SetWindowSubclass(box, BoxMenuProc, 0, reinterpret_cast<DWORD_PTR>(this));
   MakeFonts();
   PlaceControls();
 
-  RECT frame{0, 0, Scale(jet::form::kClientWidth, dpi_), Scale(jet::form::kClientHeight, dpi_)};
-  AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+  const SIZE frame =
+      jet::win32::FrameSize(jet::form::kClientWidth, jet::form::kClientHeight, kStyle, dpi_);
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   focus_ = cmd;
   return true;
@@ -309,7 +225,7 @@ void Form1::ShowAnswer(std::optional<jet::form::Answer> answer) {
   tool.uId = reinterpret_cast<UINT_PTR>(txtMJ);
   tool.lpszText = text.data();
   SendMessageW(tips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-  Annotate(txtMJ, PROPID_ACC_DESCRIPTION, explained);
+  jet::win32::Annotate(txtMJ, PROPID_ACC_DESCRIPTION, explained);
 }
 
 void Form1::CopyResult() {
@@ -332,53 +248,52 @@ void Form1::CopyResult() {
   }
 }
 
-// The EDIT control's own menu, made again with the same items so that
-// 結果をコピー can stand below them.
-void Form1::ShowResultMenu(LPARAM at) {
-  // Each edit item's ID is the message that does it to the box.
-  DWORD start = 0, end = 0;
-  SendMessageW(txtMJ, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-  const int length = GetWindowTextLengthW(txtMJ);
-  const auto state = [](bool on) { return MF_STRING | (on ? MF_ENABLED : MF_GRAYED); };
-  const bool selected = start != end;
+// The EDIT control's own menu, made again with the same items: below the
+// converter in the pressure box, above 結果をコピー in the result box.
+void Form1::ShowBoxMenu(HWND box, LPARAM at) {
   const HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, state(SendMessageW(txtMJ, EM_CANUNDO, 0, 0)), WM_UNDO, L"元に戻す(&U)");
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, state(selected), WM_CUT, L"切り取り(&T)");
-  AppendMenuW(menu, state(selected), WM_COPY, L"コピー(&C)");
-  AppendMenuW(menu, state(IsClipboardFormatAvailable(CF_UNICODETEXT)), WM_PASTE, L"貼り付け(&P)");
-  AppendMenuW(menu, state(selected), WM_CLEAR, L"削除(&D)");
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, state(length > 0 && (start > 0 || static_cast<int>(end) < length)), EM_SETSEL,
-              L"すべて選択(&A)");
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, state(answer_.has_value()), jet::win32::kCopyResultId,
-              (ToUtf16(jet::form::kCopyResultCaption) + L"(&R)\tCtrl+Shift+C").c_str());
-
-  POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-  if (at == -1) {  // from the keyboard: below the box's left edge
-    RECT box;
-    GetWindowRect(txtMJ, &box);
-    point = {box.left, box.bottom};
+  if (box == lblBphpa) {
+    AppendMenuW(menu, MF_STRING, jet::win32::kConvertPressureId,
+                ToUtf16(jet::form::kPressureMenuItem).c_str());
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   }
-  SetFocus(txtMJ);
+  jet::win32::AppendEditItems(menu, box);
+  if (box == txtMJ) {
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING | (answer_ ? MF_ENABLED : MF_GRAYED), jet::win32::kCopyResultId,
+                (ToUtf16(jet::form::kCopyResultCaption) + L"(&R)\tCtrl+Shift+C").c_str());
+  }
+  const POINT point = jet::win32::MenuPoint(box, at);
+  SetFocus(box);
   const auto chosen = static_cast<UINT>(TrackPopupMenu(
       menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, point.x, point.y, 0, hwnd_, nullptr));
   DestroyMenu(menu);
   if (chosen == jet::win32::kCopyResultId)
     CopyResult();
-  else if (chosen != 0)  // EM_SETSEL 0, -1 selects all
-    SendMessageW(txtMJ, chosen, 0, chosen == EM_SETSEL ? -1 : 0);
+  else if (chosen == jet::win32::kConvertPressureId)
+    ConvertPressure();
+  else
+    jet::win32::Act(box, chosen);
 }
 
-LRESULT CALLBACK Form1::ResultBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
-                                      UINT_PTR, DWORD_PTR self) noexcept {
+LRESULT CALLBACK Form1::BoxMenuProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                    DWORD_PTR self) noexcept {
   if (message == WM_CONTEXTMENU) {
-    reinterpret_cast<Form1*>(self)->ShowResultMenu(lparam);
+    reinterpret_cast<Form1*>(self)->ShowBoxMenu(box, lparam);
     return 0;
   }
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, ResultBoxProc, 0);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, BoxMenuProc, 0);
   return DefSubclassProc(box, message, wparam, lparam);
+}
+
+// The converter writes the pressure at the track into the pressure box and
+// leaves the focus on Select, so that Return or space runs it.
+void Form1::ConvertPressure() {
+  const std::wstring temperature = ToUtf16(Form1Fields(*this).Read(Box::Temperature));
+  const auto station = jet::win32::AskStationPressure(hwnd_, temperature, pressure_memory_);
+  if (!station) return;
+  SetWindowTextW(lblBphpa, station->c_str());
+  SetFocus(cmd);
 }
 
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -389,37 +304,14 @@ void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Font F at its size in points for this DPI; the buttons take the font the
-// user's other programs use for messages.
 void Form1::MakeFonts() {
-  LOGFONTW box{};
-  box.lfHeight =
-      -MulDiv(static_cast<int>(jet::form::kBoxFontPoints * 100), static_cast<int>(dpi_), 72 * 100);
-  box.lfWeight = FW_NORMAL;
-  box.lfCharSet = SHIFTJIS_CHARSET;
-  BoxFontFace().copy(box.lfFaceName, LF_FACESIZE - 1);
-
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_);
+  fonts_.Make(dpi_);
   SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, MulDiv(kTipWidth, static_cast<int>(dpi_), 96));
-
-  for (HFONT old : {box_font_, button_font_})
-    if (old) DeleteObject(old);
-  box_font_ = CreateFontIndirectW(&box);
-  button_font_ = CreateFontIndirectW(&metrics.lfMessageFont);
 }
 
 void Form1::PlaceControls() {
-  for (const Control& control : jet::form::Controls()) {
-    const HWND child = this->*Member(control.name);
-    const jet::form::Rect place = control.place;
-    SetWindowPos(child, nullptr, Scale(place.left, dpi_), Scale(place.top, dpi_),
-                 Scale(place.width, dpi_), Scale(place.height, dpi_),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(child, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(control.box_font ? box_font_ : button_font_), TRUE);
-  }
+  for (const Control& control : jet::form::Controls())
+    jet::win32::PlaceControl(this->*Member(control.name), control, dpi_, fonts_);
 }
 
 void Form1::RunCommand(void (Form1::*command)()) {

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "form/answer.h"
+#include "win32/controls.h"
+#include "win32/pressure_dialog.h"
 
 // The program's one window on Windows: the standard STATIC, EDIT and BUTTON
 // controls, built from the window's table in form/, placed in twips at the
@@ -49,17 +51,19 @@ class Form1 {
   // tooltip and makes the logbook line; nothing while the box is empty.
   void ShowAnswer(std::optional<jet::form::Answer> answer);
   void CopyResult();
-  void ShowResultMenu(LPARAM at);
-  static LRESULT CALLBACK ResultBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
-                                        UINT_PTR, DWORD_PTR self) noexcept;
+  void ShowBoxMenu(HWND box, LPARAM at);
+  static LRESULT CALLBACK BoxMenuProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                      UINT_PTR, DWORD_PTR self) noexcept;
+  // Opens the pressure converter; what it gives goes into the pressure box.
+  void ConvertPressure();
   // Runs a command from a click: an error is shown in a message box, the
   // result box is emptied and the window goes on.
   void RunCommand(void (Form1::*command)());
 
   HWND hwnd_{};
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  HFONT box_font_{};
-  HFONT button_font_{};
+  jet::win32::Fonts fonts_;
+  jet::win32::PressureMemory pressure_memory_;
   HWND focus_{};  // the control to give the focus back to on activation
   HWND tips_{};
   HACCEL keys_{};

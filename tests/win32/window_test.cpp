@@ -240,6 +240,54 @@ TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
   PressKeys({VK_RETURN});
   EXPECT_TRUE(WaitFor([this] { return Text("txtMJ") == L"推奨  168"; }));
   EXPECT_EQ(Focus(), Control("cmd"));
+
+  // The pressure box's menu from the keyboard, then K, opens the converter,
+  // modal, with the window's temperature. It says what is wrong until every
+  // field reads, and Return writes nothing until then; then Return writes
+  // the pressure at the track into the box and the focus is on Select.
+  PressKeys({VK_TAB});
+  PressKeys({VK_TAB});
+  ASSERT_TRUE(WaitFor([this] { return Focus() == Control("lblBphpa"); }));
+  HWND dialog = nullptr;
+  auto converter = [&] {
+    PressKeys({VK_SHIFT, VK_F10});
+    EXPECT_TRUE(WaitFor([this] { return Popup(L"#32768") != nullptr; }));
+    PressKeys({'K'});
+    return WaitFor([&] { return (dialog = Popup(L"#32770")) != nullptr; });
+  };
+  ASSERT_TRUE(converter());
+  const auto item = [&dialog](const char* name) {
+    return GetDlgItem(dialog, jet::win32::PressureControlId(name));
+  };
+  EXPECT_EQ(TextOf(dialog), L"海面気圧から換算");
+  EXPECT_FALSE(IsWindowEnabled(main_));
+  EXPECT_TRUE(WaitFor([&] { return Focus() == item("txtSeaLevel"); }));
+  EXPECT_EQ(TextOf(item("txtAirTemp")), L"20");
+  EXPECT_EQ(TextOf(item("lblStation")), L"海面気圧を入れてください。");
+  for (const wchar_t c : std::wstring(L"1013")) SendMessageW(item("txtSeaLevel"), WM_CHAR, c, 1);
+  for (const wchar_t c : std::wstring(L"500m")) SendMessageW(item("txtAltitude"), WM_CHAR, c, 1);
+  EXPECT_EQ(TextOf(item("lblStation")), L"標高が数値ではありません。");
+  EXPECT_FALSE(IsWindowEnabled(item("cmdApply")));
+  PressKeys({VK_RETURN});
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  ASSERT_TRUE(IsWindow(dialog));
+  SendMessageW(item("txtAltitude"), WM_CHAR, L'\b', 1);
+  EXPECT_EQ(TextOf(item("lblStation")), L"現地気圧  956.0 hPa");
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(Text("lblBphpa"), L"956.0");
+  EXPECT_TRUE(WaitFor([this] { return Focus() == Control("cmd"); }));
+  PressKeys({VK_RETURN});
+  EXPECT_TRUE(WaitFor([this] { return Text("txtMJ") == L"推奨  162-160"; }));
+  // Opened again it keeps what was typed; Escape changes nothing.
+  PressKeys({VK_TAB});
+  PressKeys({VK_TAB});
+  ASSERT_TRUE(WaitFor([this] { return Focus() == Control("lblBphpa"); }));
+  ASSERT_TRUE(converter());
+  EXPECT_EQ(TextOf(item("txtSeaLevel")) + L"|" + TextOf(item("txtAltitude")), L"1013|500");
+  PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(Text("lblBphpa"), L"956.0");
 }
 
 std::wstring Clipboard() {

@@ -1,0 +1,168 @@
+#include "win32/controls.h"
+
+#include <commctrl.h>
+
+#include <windowsx.h>
+
+#include <string>
+
+#include "win32/text.h"
+
+namespace jet::win32 {
+namespace {
+
+using form::Control;
+using form::Kind;
+
+DWORD StyleOf(const Control& control) {
+  constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+  const bool right = control.align == form::Align::Right;
+  const bool left = control.align == form::Align::Left;
+  switch (control.kind) {
+    case Kind::Label:
+      // Vertically centred like the boxes beside it, unless it may take
+      // several lines; no '&' access keys; SS_NOTIFY lets the tooltip see
+      // the mouse.
+      return kChild | SS_NOPREFIX | SS_NOTIFY | (control.place.height > 375 ? 0 : SS_CENTERIMAGE) |
+             (right  ? SS_RIGHT
+              : left ? SS_LEFT
+                     : SS_CENTER);
+    case Kind::TextBox:
+      return kChild | WS_TABSTOP | ES_AUTOHSCROLL | (right ? ES_RIGHT : left ? ES_LEFT : ES_CENTER);
+    case Kind::Button:
+      break;
+  }
+  return kChild | WS_TABSTOP | BS_PUSHBUTTON;
+}
+
+const wchar_t* ClassOf(Kind kind) {
+  switch (kind) {
+    case Kind::Label:
+      return WC_STATICW;
+    case Kind::TextBox:
+      return WC_EDITW;
+    case Kind::Button:
+      break;
+  }
+  return WC_BUTTONW;
+}
+
+// Font F's first family that is installed; Windows substitutes for the first
+// when none is.
+const std::wstring& BoxFontFace() {
+  static const std::wstring face = [] {
+    HDC screen = GetDC(nullptr);
+    std::wstring found;
+    for (const std::string_view family : form::kBoxFontFamilies) {
+      LOGFONTW query{};
+      query.lfCharSet = DEFAULT_CHARSET;
+      const std::wstring name = ToUtf16(family);
+      name.copy(query.lfFaceName, LF_FACESIZE - 1);
+      const auto seen = [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM) -> int { return 0; };
+      if (EnumFontFamiliesExW(screen, &query, seen, 0, 0) == 0) {
+        found = name;
+        break;
+      }
+    }
+    ReleaseDC(nullptr, screen);
+    return found.empty() ? ToUtf16(form::kBoxFontFamilies.front()) : found;
+  }();
+  return face;
+}
+
+}  // namespace
+
+void Fonts::Make(UINT dpi) {
+  LOGFONTW box{};
+  box.lfHeight =
+      -MulDiv(static_cast<int>(form::kBoxFontPoints * 100), static_cast<int>(dpi), 72 * 100);
+  box.lfWeight = FW_NORMAL;
+  box.lfCharSet = SHIFTJIS_CHARSET;
+  BoxFontFace().copy(box.lfFaceName, LF_FACESIZE - 1);
+
+  NONCLIENTMETRICSW metrics{};
+  metrics.cbSize = sizeof metrics;
+  SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
+
+  Free();
+  box_ = CreateFontIndirectW(&box);
+  button_ = CreateFontIndirectW(&metrics.lfMessageFont);
+}
+
+void Fonts::Free() {
+  for (HFONT font : {box_, button_})
+    if (font) DeleteObject(font);
+  box_ = button_ = nullptr;
+}
+
+HWND CreateControl(HWND parent, const Control& control, int id) {
+  const DWORD extended = control.kind == Kind::TextBox ? WS_EX_CLIENTEDGE : 0;
+  const HWND child = CreateWindowExW(extended, ClassOf(control.kind),
+                                     ToUtf16(control.caption).c_str(), StyleOf(control), 0, 0, 0, 0,
+                                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     GetModuleHandleW(nullptr), nullptr);
+  if (!child) return nullptr;
+  // An EDIT stops at 30,000 characters unless told otherwise.
+  if (control.kind == Kind::TextBox) SendMessageW(child, EM_SETLIMITTEXT, 0, 0);
+  if (!control.accessible_name.empty()) Annotate(child, PROPID_ACC_NAME, control.accessible_name);
+  if (!control.tip.empty()) Annotate(child, PROPID_ACC_DESCRIPTION, control.tip);
+  return child;
+}
+
+void PlaceControl(HWND child, const Control& control, UINT dpi, const Fonts& fonts) {
+  const form::Rect place = control.place;
+  SetWindowPos(child, nullptr, Scale(place.left, dpi), Scale(place.top, dpi),
+               Scale(place.width, dpi), Scale(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(control)), TRUE);
+}
+
+void Annotate(HWND control, const MSAAPROPID& property, std::string_view text) {
+  IAccPropServices* services = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_IAccPropServices, reinterpret_cast<void**>(&services))))
+    return;
+  const auto object = static_cast<DWORD>(OBJID_CLIENT);
+  if (text.empty()) {
+    MSAAPROPID properties[] = {property};
+    services->ClearHwndProps(control, object, CHILDID_SELF, properties, 1);
+  } else {
+    services->SetHwndPropStr(control, object, CHILDID_SELF, property, ToUtf16(text).c_str());
+  }
+  services->Release();
+}
+
+SIZE FrameSize(int width, int height, DWORD style, UINT dpi) {
+  RECT frame{0, 0, Scale(width, dpi), Scale(height, dpi)};
+  AdjustWindowRectExForDpi(&frame, style, FALSE, 0, dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void AppendEditItems(HMENU menu, HWND box) {
+  DWORD start = 0, end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const int length = GetWindowTextLengthW(box);
+  const auto state = [](bool on) { return MF_STRING | (on ? MF_ENABLED : MF_GRAYED); };
+  const bool selected = start != end;
+  AppendMenuW(menu, state(SendMessageW(box, EM_CANUNDO, 0, 0)), WM_UNDO, L"元に戻す(&U)");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, state(selected), WM_CUT, L"切り取り(&T)");
+  AppendMenuW(menu, state(selected), WM_COPY, L"コピー(&C)");
+  AppendMenuW(menu, state(IsClipboardFormatAvailable(CF_UNICODETEXT)), WM_PASTE, L"貼り付け(&P)");
+  AppendMenuW(menu, state(selected), WM_CLEAR, L"削除(&D)");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, state(length > 0 && (start > 0 || static_cast<int>(end) < length)), EM_SETSEL,
+              L"すべて選択(&A)");
+}
+
+void Act(HWND box, UINT chosen) {
+  if (chosen != 0) SendMessageW(box, chosen, 0, chosen == EM_SETSEL ? -1 : 0);  // 0, -1: all
+}
+
+POINT MenuPoint(HWND box, LPARAM at) {
+  if (at != -1) return {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  RECT place;
+  GetWindowRect(box, &place);
+  return {place.left, place.bottom};
+}
+
+}  // namespace jet::win32

@@ -1,0 +1,151 @@
+#include "win32/pressure_dialog.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "form/pressure.h"
+#include "win32/control_id.h"
+#include "win32/controls.h"
+#include "win32/text.h"
+
+namespace jet::win32 {
+namespace {
+
+using form::Control;
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+
+class PressureDialog {
+ public:
+  PressureDialog(const std::wstring& temperature, PressureMemory& memory)
+      : temperature_(temperature), memory_(memory) {}
+
+  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+    auto* self = reinterpret_cast<PressureDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!self) return FALSE;
+    if (message == WM_INITDIALOG) self->hwnd_ = dialog;
+    return self->Handle(message, wparam, lparam);
+  }
+
+  std::wstring pressure;  // what Apply gives; empty while a field is wrong
+
+ private:
+  INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+      case WM_INITDIALOG:
+        return OnInit();
+      case WM_COMMAND:
+        OnCommand(LOWORD(wparam), HIWORD(wparam));
+        return TRUE;
+      case WM_DPICHANGED: {
+        dpi_ = HIWORD(wparam);
+        Place();
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+      }
+    }
+    return FALSE;
+  }
+
+  HWND Item(std::string_view name) const { return GetDlgItem(hwnd_, PressureControlId(name)); }
+
+  std::wstring TextOf(std::string_view name) const {
+    const HWND item = Item(name);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+    return text;
+  }
+
+  BOOL OnInit() {
+    SetWindowTextW(hwnd_, ToUtf16(form::kPressureTitle).c_str());
+    dpi_ = GetDpiForWindow(hwnd_);
+    // Created in the table's order: each label just before its field, so
+    // that screen readers name the field after it.
+    for (const Control& control : form::PressureControls())
+      if (!CreateControl(hwnd_, control, PressureControlId(control.name))) EndDialog(hwnd_, -1);
+    SetWindowTextW(Item("txtSeaLevel"), memory_.sea_level.c_str());
+    SetWindowTextW(Item("txtAltitude"), memory_.altitude.c_str());
+    SetWindowTextW(Item("txtAirTemp"), temperature_.c_str());
+    SendMessageW(hwnd_, DM_SETDEFID, IDOK, 0);
+    Place();
+    Update();
+    // Over the middle of the window that opened it, inside the screen.
+    RECT owner, self;
+    GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
+    GetWindowRect(hwnd_, &self);
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    GetMonitorInfoW(MonitorFromRect(&owner, MONITOR_DEFAULTTONEAREST), &screen);
+    const RECT& work = screen.rcWork;
+    const LONG width = self.right - self.left, height = self.bottom - self.top;
+    const LONG left = std::clamp((owner.left + owner.right - width) / 2, work.left,
+                                 std::max(work.left, work.right - width));
+    const LONG top = std::clamp((owner.top + owner.bottom - height) / 2, work.top,
+                                std::max(work.top, work.bottom - height));
+    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item("txtSeaLevel")), TRUE);
+    return FALSE;  // the focus is set
+  }
+
+  void Place() {
+    fonts_.Make(dpi_);
+    for (const Control& control : form::PressureControls())
+      PlaceControl(Item(control.name), control, dpi_, fonts_);
+    const SIZE frame = FrameSize(form::kPressureWidth, form::kPressureHeight, kStyle, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
+  // Reads the fields as they are typed: the result line, and Apply only
+  // while every field is right.
+  void Update() {
+    const form::Station station = form::ReadStation(
+        ToUtf8(TextOf("txtSeaLevel")), ToUtf8(TextOf("txtAltitude")), ToUtf8(TextOf("txtAirTemp")));
+    pressure = ToUtf16(station.pressure);
+    const HWND line = Item("lblStation");
+    SetWindowTextW(line, ToUtf16(station.line).c_str());
+    // A screen reader reads the line again when it changes.
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, line, OBJID_CLIENT, CHILDID_SELF);
+    EnableWindow(Item("cmdApply"), !pressure.empty());
+  }
+
+  void OnCommand(int id, int code) {
+    if (code == EN_CHANGE) Update();
+    if (id != IDOK && id != IDCANCEL) return;
+    if (id == IDOK && pressure.empty()) return;  // Return while a field is wrong
+    memory_.sea_level = TextOf("txtSeaLevel");
+    memory_.altitude = TextOf("txtAltitude");
+    EndDialog(hwnd_, id);
+  }
+
+  const std::wstring& temperature_;
+  PressureMemory& memory_;
+  HWND hwnd_{};
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  Fonts fonts_;
+};
+
+}  // namespace
+
+std::optional<std::wstring> AskStationPressure(HWND owner, const std::wstring& temperature,
+                                               PressureMemory& memory) {
+  // An empty template: the controls come from the table, in WM_INITDIALOG.
+  // DLGTEMPLATE is followed by three empty words: no menu, the default
+  // class, no title; the buffer keeps them DWORD-aligned.
+  std::vector<DWORD> buffer((sizeof(DLGTEMPLATE) + 3 * sizeof(WORD)) / sizeof(DWORD) + 1, 0);
+  auto* tmpl = reinterpret_cast<DLGTEMPLATE*>(buffer.data());
+  tmpl->style = kStyle;
+  PressureDialog dialog(temperature, memory);
+  const INT_PTR result =
+      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), tmpl, owner, PressureDialog::Proc,
+                              reinterpret_cast<LPARAM>(&dialog));
+  if (result != IDOK) return std::nullopt;
+  return dialog.pressure;
+}
+
+}  // namespace jet::win32
