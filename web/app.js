@@ -25,10 +25,12 @@ async function copyText(line) {
   }
 }
 
-// A modal dialog that gives the focus back to where it was when it closes.
+// A modal dialog that gives the focus back to where it was when it closes,
+// or to the control whose id it was closed with.
 function showModal(dialog, focus) {
   const back = document.activeElement;
-  dialog.addEventListener('close', () => back?.focus(), {once: true});
+  dialog.returnValue = '';
+  dialog.addEventListener('close', () => ($(dialog.returnValue) ?? back)?.focus(), {once: true});
   dialog.showModal();
   focus.focus();
 }
@@ -98,6 +100,41 @@ async function start() {
     event.preventDefault();
     copyResult();
   });
+
+  // The pressure converter writes the pressure at the track into the
+  // pressure box and leaves the focus on Select. The sea-level pressure and
+  // the altitude stay as typed; the temperature comes from the form.
+  const pressure = $('pressure');
+  let station = {line: '', pressure: ''};
+  function readStation() {
+    station = JSON.parse(call(jet._jet_station));
+    $('lblStation').value = station.line;
+    $('cmdApply').disabled = !station.pressure;
+  }
+  function applyStation() {
+    if (!station.pressure) return;
+    $('lblBphpa').value = station.pressure;
+    pressure.close('cmd');
+  }
+  $('cmdPressure').addEventListener('click', () => {
+    $('txtAirTemp').value = $('lblTemp').value;
+    readStation();
+    showModal(pressure, $('txtSeaLevel'));
+  });
+  for (const id of ['txtSeaLevel', 'txtAltitude', 'txtAirTemp']) {
+    $(id).addEventListener('input', readStation);
+    // Return applies, as the default button of a desktop dialog, but not
+    // while an input method is still composing.
+    // The key's own press is kept from reaching the button that takes the
+    // focus: applying does not run Select.
+    $(id).addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || event.isComposing) return;
+      event.preventDefault();
+      applyStation();
+    });
+  }
+  $('cmdApply').addEventListener('click', applyStation);
+  $('cmdCancel').addEventListener('click', () => pressure.close());
 
   document.documentElement.dataset.ready = '';
 }

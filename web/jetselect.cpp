@@ -11,6 +11,7 @@
 #include "form/answer.h"
 #include "form/commands.h"
 #include "form/layout.h"
+#include "form/pressure.h"
 
 namespace {
 
@@ -29,15 +30,17 @@ EM_JS(char*, ReadBoxText, (const char* id), {
 EM_JS(void, ReplaceBoxText, (const char* id, const char* text),
       { document.getElementById(UTF8ToString(id)).value = UTF8ToString(text); });
 
+std::string PageText(const char* id) {
+  char* text = ReadBoxText(id);
+  std::string copy(text);
+  std::free(text);
+  return copy;
+}
+
 // The page's boxes carry the controls' names as their ids.
 class PageFields final : public jet::form::Fields {
  public:
-  std::string Read(Box box) const override {
-    char* text = ReadBoxText(Id(box));
-    std::string copy(text);
-    std::free(text);
-    return copy;
-  }
+  std::string Read(Box box) const override { return PageText(Id(box)); }
   void Replace(Box box, std::string_view text) override {
     ReplaceBoxText(Id(box), std::string(text).c_str());
   }
@@ -106,6 +109,24 @@ std::string_view AlignName(jet::form::Align align) {
   return "center";
 }
 
+// A table's controls as a JSON array.
+std::string ControlsJson(std::span<const jet::form::Control> controls) {
+  using std::to_string;
+  std::string json = "[";
+  std::string_view comma;
+  for (const jet::form::Control& c : controls) {
+    json += std::string(comma) + "{\"name\":" + Quoted(c.name) +
+            ",\"kind\":" + Quoted(KindName(c.kind)) + ",\"caption\":" + Quoted(c.caption) +
+            ",\"left\":" + to_string(c.place.left) + ",\"top\":" + to_string(c.place.top) +
+            ",\"width\":" + to_string(c.place.width) + ",\"height\":" + to_string(c.place.height) +
+            ",\"align\":" + Quoted(AlignName(c.align)) +
+            ",\"boxFont\":" + (c.box_font ? "true" : "false") +
+            ",\"accessibleName\":" + Quoted(c.accessible_name) + ",\"tip\":" + Quoted(c.tip) + "}";
+    comma = ",";
+  }
+  return json + "]";
+}
+
 // Runs a command; the error report, or "" when it went well.
 template <typename Command>
 const char* Run(Command command) {
@@ -120,7 +141,8 @@ const char* Run(Command command) {
 extern "C" {
 
 // The window as JSON: its title, size, font F, the error report's title, the
-// copy item's caption and the nine controls in the order they are created.
+// copy item's caption, the nine controls in the order they are created, and
+// the pressure converter's title, button caption and controls.
 EMSCRIPTEN_KEEPALIVE const char* jet_window() {
   using std::to_string;
   std::string json = "{\"title\":" + Quoted(jet::form::kTitle) +
@@ -135,19 +157,11 @@ EMSCRIPTEN_KEEPALIVE const char* jet_window() {
     json += std::string(comma) + Quoted(family);
     comma = ",";
   }
-  json += "],\"controls\":[";
-  comma = {};
-  for (const jet::form::Control& c : jet::form::Controls()) {
-    json += std::string(comma) + "{\"name\":" + Quoted(c.name) +
-            ",\"kind\":" + Quoted(KindName(c.kind)) + ",\"caption\":" + Quoted(c.caption) +
-            ",\"left\":" + to_string(c.place.left) + ",\"top\":" + to_string(c.place.top) +
-            ",\"width\":" + to_string(c.place.width) + ",\"height\":" + to_string(c.place.height) +
-            ",\"align\":" + Quoted(AlignName(c.align)) +
-            ",\"boxFont\":" + (c.box_font ? "true" : "false") +
-            ",\"accessibleName\":" + Quoted(c.accessible_name) + ",\"tip\":" + Quoted(c.tip) + "}";
-    comma = ",";
-  }
-  return Hand(json + "]}");
+  json += "],\"controls\":" + ControlsJson(jet::form::Controls()) +
+          ",\"pressure\":{\"title\":" + Quoted(jet::form::kPressureTitle) +
+          ",\"button\":" + Quoted(jet::form::kPressureButton) +
+          ",\"controls\":" + ControlsJson(jet::form::PressureControls()) + "}";
+  return Hand(json + "}");
 }
 
 // Select and Clear: the error report to show, or "".
@@ -165,6 +179,15 @@ EMSCRIPTEN_KEEPALIVE const char* jet_explanation() {
 }
 EMSCRIPTEN_KEEPALIVE const char* jet_logbook_line() {
   return Hand(answer ? jet::form::LogbookLine(*answer) : std::string());
+}
+
+// The pressure converter's result line and the text for the pressure box
+// ("" while a field is wrong), read from the dialog's three fields, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* jet_station() {
+  const jet::form::Station station = jet::form::ReadStation(
+      PageText("txtSeaLevel"), PageText("txtAltitude"), PageText("txtAirTemp"));
+  return Hand("{\"line\":" + Quoted(station.line) + ",\"pressure\":" + Quoted(station.pressure) +
+              "}");
 }
 
 }  // extern "C"

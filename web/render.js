@@ -21,7 +21,7 @@ function formCss(table) {
   const families = table.fontFamilies.map((f) => JSON.stringify(f)).join(', ');
   const lines = [
     '/* Written by render.js from the window\'s table: places in twips. */',
-    `main { --width: ${table.width}; --height: ${table.height}; ` +
+    `main, .under-form { --width: ${table.width}; --height: ${table.height}; ` +
       `--box-font: ${families}; --box-font-size: ${table.fontTwips}; }`,
   ];
   for (const c of table.controls) {
@@ -63,6 +63,39 @@ function formHtml(table) {
   return html.join('\n');
 }
 
+// The pressure converter: a modal dialog that flows rather than keeping the
+// desktop's places, so that it fits a phone's screen with the keyboard up.
+// Its fields are named by their labels; the result line is an <output> that
+// screen readers read again when it changes. The sea-level pressure is never
+// negative and gets the number pad; altitude and temperature may be, and
+// keep a keyboard with a minus.
+function pressureHtml(pressure) {
+  const html = [`<dialog id="pressure" aria-labelledby="pressure-title">`,
+    `<p id="pressure-title" class="dialog-title">${escapeHtml(pressure.title)}</p>`];
+  const controls = pressure.controls;
+  const fields = controls.filter((c) => c.kind === 'box').map((c) => c.name);
+  const buttons = [];
+  controls.forEach((c, i) => {
+    const next = controls[i + 1];
+    if (c.kind === 'label' && next?.kind === 'box') {
+      html.push(`<label id="${c.name}" for="${next.name}">${escapeHtml(c.caption)}</label>`);
+    } else if (c.kind === 'label' && !c.caption) {
+      html.push(`<output id="${c.name}" for="${fields.join(' ')}" aria-live="polite"></output>`);
+    } else if (c.kind === 'label') {
+      html.push(`<p id="${c.name}" class="dialog-text">${escapeHtml(c.caption)}</p>`);
+    } else if (c.kind === 'box') {
+      const last = c.name === fields[fields.length - 1];
+      const keyboard = c.name === fields[0] ? ' inputmode="decimal"' : '';
+      html.push(`<input id="${c.name}" type="text"${keyboard} enterkeyhint="${last ? 'done' : 'next'}"` +
+                ' autocomplete="off" autocapitalize="off" spellcheck="false">');
+    } else {
+      buttons.push(`<button id="${c.name}" type="button">${escapeHtml(c.caption)}</button>`);
+    }
+  });
+  html.push(`<div class="dialog-buttons">${buttons.join('')}</div>`, '</dialog>');
+  return html.join('\n');
+}
+
 // The service worker caches every file of the site under a name that
 // carries the version and the files' hash: a new release, or any change,
 // installs a new cache and removes the old one.
@@ -81,6 +114,8 @@ createJet().then((jet) => {
   const page = fs.readFileSync(path.join(source, 'index.html.in'), 'utf8')
       .replaceAll('@TITLE@', escapeHtml(table.title))
       .replace('@FORM@', formHtml(table))
+      .replace('@PRESSURE_BUTTON@', escapeHtml(table.pressure.button))
+      .replace('@PRESSURE@', pressureHtml(table.pressure))
       .replaceAll('@ERROR_TITLE@', escapeHtml(table.errorTitle))
       .replaceAll('@COPY@', escapeHtml(table.copyCaption))
       .replaceAll('@VERSION@', version);

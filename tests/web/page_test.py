@@ -207,6 +207,46 @@ class Page(unittest.TestCase):
         self.el("cmdclear").send_keys(Keys.SPACE)
         self.assertEqual(self.value("lblTemp"), "")
 
+        # The pressure converter: it takes the temperature from the form,
+        # says what is wrong until every field reads, and Return writes
+        # nothing until then; then Return writes the pressure at the track
+        # into the pressure box and leaves the focus on Select.
+        self.set_readings("20", "1013", "50")
+        self.el("cmdPressure").click()
+        dialog = self.el("pressure")
+        self.assertTrue(self.driver.execute_script("return arguments[0].matches(':modal')", dialog))
+        self.assertEqual(self.focused(), "txtSeaLevel")
+        self.assertEqual([self.value("txtAirTemp"), self.el("lblStation").text],
+                         ["20", "海面気圧を入れてください。"])
+        self.press("1013")
+        self.press(Keys.TAB)
+        self.press("500m")
+        self.assertEqual(self.el("lblStation").text, "標高が数値ではありません。")
+        self.assertFalse(self.el("cmdApply").is_enabled())
+        self.press(Keys.RETURN)
+        self.assertTrue(dialog.get_property("open"))
+        self.press(Keys.BACKSPACE)
+        self.assertEqual(self.value("lblStation"), "現地気圧  956.0 hPa")
+        self.press(Keys.RETURN)
+        self.assertFalse(dialog.get_property("open"))
+        # Applying wrote the pressure and ran nothing else.
+        self.assertEqual([self.value("lblBphpa"), self.focused(), self.value("txtMJ")],
+                         ["956.0", "cmd", ""])
+        self.press(Keys.RETURN)
+        self.assertEqual(self.value("txtMJ"), "推奨  162-160")
+        # Opened again it keeps what was typed; Escape changes nothing.
+        self.el("cmdPressure").click()
+        self.assertEqual([self.value("txtSeaLevel"), self.value("txtAltitude")], ["1013", "500"])
+        self.press(Keys.ESCAPE)
+        self.assertFalse(dialog.get_property("open"))
+        self.assertEqual([self.value("lblBphpa"), self.focused()], ["956.0", "cmdPressure"])
+        keyboards = [self.el(n).get_attribute("inputmode")
+                     for n in ("txtSeaLevel", "txtAltitude", "txtAirTemp")]
+        self.assertEqual(keyboards, ["decimal", None, None])  # a minus for the last two
+        for field, label in [("txtSeaLevel", "capSeaLevel"), ("txtAltitude", "capAltitude"),
+                             ("txtAirTemp", "capAirTemp")]:
+            self.assertEqual(self.el(field).accessible_name, self.el(label).text)
+
     def test_4_an_error_is_shown_in_a_modal_dialog_and_the_page_goes_on(self):
         self.open()
         for T, P, says in [("-273.13", "1013", "ゼロによる除算"),
@@ -293,6 +333,9 @@ class Page(unittest.TestCase):
                         self.assertGreaterEqual(size, 16, name)
                 if width < height:  # portrait: the form takes the screen's width
                     self.assertGreater(form["width"], 0.85 * width)
+                button = self.el("cmdPressure").rect
+                self.assertLessEqual(button["y"] + button["height"], height)
+                self.assertGreaterEqual(button["height"], 44)
 
         # A tap on the result box opens its explanation, with the copy.
         self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
@@ -314,6 +357,21 @@ class Page(unittest.TestCase):
         self.tap("explanation-close")
         self.assertFalse(explanation.get_property("open"))
         self.assertEqual(self.focused(), "txtMJ")
+
+        # The converter fits above a phone's keyboard (about half the
+        # screen), with fields large enough that iOS does not zoom in.
+        self.tap("cmdPressure")
+        self.el("txtSeaLevel").send_keys("1013")
+        self.el("txtAltitude").send_keys("500")
+        box = self.el("pressure").rect
+        self.screenshot("web-pressure-phone.png")
+        self.assertGreaterEqual(box["x"], 0)
+        self.assertLessEqual(box["x"] + box["width"], 390)
+        self.assertLessEqual(box["y"] + box["height"], 844 / 2)
+        for field in ("txtSeaLevel", "txtAltitude", "txtAirTemp"):
+            self.assertGreaterEqual(float(self.el(field).value_of_css_property("font-size")[:-2]), 16)
+        self.tap("cmdApply")
+        self.assertEqual(self.value("lblBphpa"), "956.0")
         self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": False})
         self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
 
