@@ -277,6 +277,8 @@ TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
   EXPECT_EQ(Text("lblBphpa"), L"956.0");
   EXPECT_TRUE(WaitFor([this] { return Focus() == Control("cmd"); }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_EQ(Text("txtMJ"), L"推奨  168");  // applying ran nothing else
   PressKeys({VK_RETURN});
   EXPECT_TRUE(WaitFor([this] { return Text("txtMJ") == L"推奨  162-160"; }));
   // Opened again it keeps what was typed; Escape changes nothing.

@@ -352,6 +352,7 @@ void CommandsTest::theConverterFillsInThePressureFromSeaLevel() {
   QVERIFY(menu.value(1).isEmpty() && menu.size() > 5);  // a separator, then the edit items
   QCOMPARE(opened, QStringLiteral("||20|海面気圧を入れてください。"));
   QCOMPARE(window->focusWidget(), Button("cmd"));  // once the window is active again
+  QCOMPARE(Box("txtMJ")->text(), QString());       // applying ran nothing else
   QTest::keyClick(Button("cmd"), Qt::Key_Return);
   QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  162-160"));
 
