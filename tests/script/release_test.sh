@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# script/release's refusals and its release notes, in a small repository of
+# its own (the refusals come before anything is built):
+#   release_test.sh SOURCE_DIR
+set -euo pipefail
+source_dir=$1
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+repo=$(mktemp -d)
+trap 'rm -rf "$repo"' EXIT
+mkdir -p "$repo/script"
+cp "$source_dir/script/release" "$repo/script/"
+cat >"$repo/CMakeLists.txt" <<'CMAKE'
+project(jetselect
+  VERSION 2.3.0.0
+  LANGUAGES CXX)
+CMAKE
+cat >"$repo/CHANGELOG.md" <<'NOTES'
+# Changelog
+
+## [Unreleased]
+
+- Not yet.
+
+## [2.03] - 2027-01-02
+
+### Fixed
+
+- The second thing.
+
+
+## [2.02] - 2026-12-31
+
+- The first thing.
+NOTES
+printf '/dist/\n/.dist.*/\n' >"$repo/.gitignore"
+cd "$repo"
+git init -q && git add -A && git -c user.name=t -c user.email=t@t commit -qm start
+mkdir dist && echo old >dist/kept
+
+# The notes: the version's section without its heading, up to the next one.
+[ "$(script/release notes)" = "$(printf '### Fixed\n\n- The second thing.')" ] ||
+  fail "notes for 2.03: $(script/release notes)"
+[ "$(script/release notes 2.02)" = "- The first thing." ] || fail "notes for 2.02"
+! script/release notes 9.99 2>/dev/null || fail "notes for a version the changelog lacks"
+
+# Each refusal says why, and leaves dist/ as it was.
+refuses() {
+  local says=$1 output
+  shift
+  if output=$(script/release "$@" 2>&1); then fail "script/release $* did not refuse"; fi
+  grep -q -- "$says" <<<"$output" || fail "script/release $* said: $output"
+  [ "$(ls -A dist)" = kept ] && [ "$(cat dist/kept)" = old ] || fail "script/release $* changed dist/"
+  [ -z "$(ls -d .dist.* 2>/dev/null)" ] || fail "script/release $* left a half-made dist/"
+}
+refuses "the tag v2.02 does not name this version; tag it v2.03" v2.02
+refuses "does not name this version" 2.03
+echo change >>CHANGELOG.md
+refuses "uncommitted changes" v2.03
+git checkout -q CHANGELOG.md
+touch stray
+refuses "uncommitted changes"
+rm stray
+sed -i 's/2\.3\.0\.0/2.4.0.0/' CMakeLists.txt && git commit -qam "2.04"
+refuses "CHANGELOG.md has no section for 2.04" v2.04
+echo "release: refusals and notes as they should be"
