@@ -4,6 +4,8 @@
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; No file times in the installer: the same sources make the same setup.exe.
+SetDateSave off
 RequestExecutionLevel user
 ManifestDPIAware true
 ManifestSupportedOS Win10
