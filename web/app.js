@@ -115,6 +115,7 @@ async function start() {
     if (!station.pressure) return;
     $('lblBphpa').value = station.pressure;
     pressure.close('cmd');
+    $('cmd').focus(); // at once, as well as when the dialog's close event comes
   }
   $('cmdPressure').addEventListener('click', () => {
     $('txtAirTemp').value = $('lblTemp').value;

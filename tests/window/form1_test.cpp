@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QtTest>
 
 #include "window/application_info.h"
@@ -194,7 +195,19 @@ void Form1Test::captionsFitWithALargeDesktopFont() {
   QApplication::setFont(odd);
   QCoreApplication::processEvents();
   QCOMPARE(Find<QPushButton>("cmdclear")->font().pointSizeF(), 6.0);
+  // One character fits any button's width at 16 pt, but not its height
+  // inside the frame: the height decides.
+  Find<QPushButton>("cmd")->setText(QStringLiteral("選"));
+  Find<QPushButton>("cmdclear")->setText(QStringLiteral("数"));
+  QFont large = desktop;
+  large.setPointSizeF(16);
+  QApplication::setFont(large);
+  QCoreApplication::processEvents();
+  auto* button = Find<QPushButton>("cmd");
+  const int frame = button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button);
+  QVERIFY(QFontMetrics(button->font()).height() <= button->height() - 2 * frame);
   Find<QPushButton>("cmd")->setText(QStringLiteral("選定"));
+  Find<QPushButton>("cmdclear")->setText(QStringLiteral("数値クリア"));
   QApplication::setFont(desktop);
   QCoreApplication::processEvents();
   QCOMPARE(Find<QPushButton>("cmdclear")->font(), desktop);
