@@ -6,6 +6,9 @@ set -euo pipefail
 source_dir=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
+# Commits need a name, which a fresh machine's git does not have.
+export GIT_AUTHOR_NAME=test GIT_AUTHOR_EMAIL=test@example.invalid
+export GIT_COMMITTER_NAME=test GIT_COMMITTER_EMAIL=test@example.invalid
 repo=$(mktemp -d)
 trap 'rm -rf "$repo"' EXIT
 mkdir -p "$repo/script"
@@ -35,7 +38,7 @@ cat >"$repo/CHANGELOG.md" <<'NOTES'
 NOTES
 printf '/dist/\n/.dist.*/\n' >"$repo/.gitignore"
 cd "$repo"
-git init -q && git add -A && git -c user.name=t -c user.email=t@t commit -qm start
+git init -q && git add -A && git commit -qm start
 mkdir dist && echo old >dist/kept
 
 # The notes: the version's section without its heading, up to the next one.
