@@ -1,7 +1,9 @@
 #include "calc/air_density.h"
 
 #include <cmath>
+#include <limits>
 
+#include "calc/series.h"
 #include "calc/vapor_pressure.h"
 
 // Letting the compiler reassociate or assume finite values would change the
@@ -73,6 +75,12 @@ double ComputeAirDensity(double T, double P, double h) {
   const double product = c * f;
   if (!std::isfinite(product)) Fail(product);
   return product * 0.06243;  // kg/m³ → lb/ft³; |product| × 0.06243 cannot overflow
+}
+
+double DensityAltitude(double density_lb_per_ft3) {
+  const double rho = density_lb_per_ft3 / 0.06243;  // kg/m³
+  if (!(rho > 0)) return std::numeric_limits<double>::quiet_NaN();
+  return 44330.8 * (1 - SeriesPow(rho / 1.225, 0.234969));
 }
 
 }  // namespace jet

@@ -23,4 +23,11 @@ class ArithmeticFault : public std::runtime_error {
 // under every optimisation level. Throws ArithmeticFault.
 double ComputeAirDensity(double T, double P, double h);
 
+// The density altitude in metres, unrounded: the height in the ICAO standard
+// atmosphere at which the air is as dense as D (lb/ft³),
+//   DA = 44330.8 × (1 − (ρ / 1.225)^0.234969), ρ = D / 0.06243 in kg/m³.
+// Negative for air denser than standard air at sea level. The same bits on
+// every target. NaN for D ≤ 0, which no recommendation is made for.
+double DensityAltitude(double density_lb_per_ft3);
+
 }  // namespace jet

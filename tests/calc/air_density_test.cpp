@@ -108,4 +108,30 @@ TEST(AirDensity, UnderflowIsNoFault) {
   EXPECT_NO_THROW(jet::ComputeAirDensity(20, 1013, tiny));
 }
 
+// The density altitude's exact bits, which every target must give (glibc's
+// correctly rounded pow gives the same), and a hash of its bits across every
+// density the program meets, which the Windows and WebAssembly runs check.
+TEST(AirDensity, DensityAltitudeIsTheSameOnEveryTarget) {
+  const struct {
+    double D, altitude;
+  } cases[] = {
+      {0x1.30656e1705a2fp-4, 0x1.299b825d0675fp+8},    // 20 °C, 1013, 50 %: 297.607 m
+      {0x1.45f74ea8160c9p-4, -0x1.a078164ae97ccp+8},   // 5 °C, 1020, 30 %: below sea level
+      {0x1.1f117282860b5p-4, 0x1.c1ee31f40b789p+9},    // 20 °C, 956.0, 50 %: 899.861 m
+      {0x1.28e32bbd129dp-5, 0x1.bde9855be8be8p+12},    // 20 °C, 500, 50 %: 7134.595 m
+      {0.07, 0x1.c81f1d42e1e65p+9},                    // a band's edge
+      {0.0764763, 0x1.f6199415cf181p-5},  // standard air, 1.225 kg/m³: 0.06 m
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(Bits(jet::DensityAltitude(c.D)), Bits(c.altitude))
+        << std::hexfloat << c.D << ": " << jet::DensityAltitude(c.D);
+  EXPECT_TRUE(std::isnan(jet::DensityAltitude(0)));
+  EXPECT_TRUE(std::isnan(jet::DensityAltitude(-0.001)));
+
+  std::uint64_t hash = 14695981039346656037u;  // FNV-1a over the bits
+  for (double D = 0.05; D <= 0.095; D += 0.0000371)
+    hash = (hash ^ Bits(jet::DensityAltitude(D))) * 1099511628211u;
+  EXPECT_EQ(hash, 0xfc7eea398060bbfcu) << std::hex << hash;
+}
+
 }  // namespace

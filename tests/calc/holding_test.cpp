@@ -1,0 +1,49 @@
+#include "calc/holding.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+namespace {
+
+using jet::Holding;
+using Range = std::optional<Holding>;
+constexpr Range None = std::nullopt;
+
+// Readings (°C, hPa, %) and how far each reading may move, the other two
+// held, before Select shows another recommendation.
+const struct {
+  const char* what;
+  double T, P, RH;
+  Range temperature, pressure, humidity;
+} Cases[] = {
+    {"an everyday reading, 推奨  168", 20, 1013, 50, Holding{16.2, 21.9}, Holding{1004.8, 1028.9},
+     Holding{0, 85}},
+    {"a pair band only a few steps wide, 推奨  162-160", 20, 956.0, 50, Holding{20.0, 20.3},
+     Holding{954.9, 956.2}, Holding{50, 54}},
+    {"the top band reaches the grid's ends, 推奨  175", 5, 1020, 30, Holding{-50, 5.5},
+     Holding{1017.7, 1100}, Holding{0, 56}},
+    {"the bottom band, 推奨  160", 30, 1000, 80, Holding{28.3, 60}, Holding{800, 1009.3},
+     Holding{59, 100}},
+    // 0 °C and 996 hPa lie on the grid; 996.8 is the last step before 175.
+    {"on a grid value inside a pair band, 推奨  175-172", 0, 996, 0, Holding{-0.2, 0.1},
+     Holding{995.6, 996.8}, Holding{0, 6}},
+    {"readings beyond every grid keep the grid's whole run", 100, 1013, 50, Holding{33.5, 60},
+     Holding{800, 1100}, Holding{0, 100}},
+    // At −50 % humidity no grid humidity gives 推奨  170.
+    {"no grid value shows the reading's text", 20, 1013, -50, Holding{14.3, 22.1},
+     Holding{1007.0, 1029.8}, None},
+    {"a cleared box", 0, 0, 0, None, None, None},
+    {"a fault in the formula", -273.13, 1013, 50, None, None, None},
+};
+
+TEST(Holding, EachReadingVariedAlone) {
+  for (const auto& c : Cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(jet::TemperatureHolding(c.T, c.P, c.RH), c.temperature);
+    EXPECT_EQ(jet::PressureHolding(c.T, c.P, c.RH), c.pressure);
+    EXPECT_EQ(jet::HumidityHolding(c.T, c.P, c.RH), c.humidity);
+  }
+}
+
+}  // namespace
