@@ -1,16 +1,11 @@
 #include "calc/holding.h"
 
-#include <string_view>
-
 #include "calc/air_density.h"
 #include "calc/recommendation.h"
 
 namespace jet {
-namespace {
 
-// The recommendation Select shows for the readings, or an empty text when it
-// shows none. The texts are the table's own, so equal texts mean one band.
-std::string_view Shown(double T, double P, double RH) {
+std::string_view RecommendationFor(double T, double P, double RH) {
   try {
     const JetOutcome outcome = SelectRecommendation(ComputeAirDensity(T, P, RH / 100));
     return outcome.kind == JetOutcome::Kind::ShowText ? outcome.text : std::string_view();
@@ -18,6 +13,8 @@ std::string_view Shown(double T, double P, double RH) {
     return {};
   }
 }
+
+namespace {
 
 // The lowest and highest k in [first, last] whose grid value k / divisor
 // shows `text`. Searched inward from both edges, so the answer is the one
@@ -38,15 +35,18 @@ std::optional<Holding> Search(int first, int last, double divisor, std::string_v
 }  // namespace
 
 std::optional<Holding> TemperatureHolding(double T, double P, double RH) {
-  return Search(-500, 600, 10.0, Shown(T, P, RH), [&](double t) { return Shown(t, P, RH); });
+  return Search(-500, 600, 10.0, RecommendationFor(T, P, RH),
+                [&](double t) { return RecommendationFor(t, P, RH); });
 }
 
 std::optional<Holding> PressureHolding(double T, double P, double RH) {
-  return Search(8000, 11000, 10.0, Shown(T, P, RH), [&](double p) { return Shown(T, p, RH); });
+  return Search(8000, 11000, 10.0, RecommendationFor(T, P, RH),
+                [&](double p) { return RecommendationFor(T, p, RH); });
 }
 
 std::optional<Holding> HumidityHolding(double T, double P, double RH) {
-  return Search(0, 100, 1.0, Shown(T, P, RH), [&](double rh) { return Shown(T, P, rh); });
+  return Search(0, 100, 1.0, RecommendationFor(T, P, RH),
+                [&](double rh) { return RecommendationFor(T, P, rh); });
 }
 
 }  // namespace jet

@@ -1,10 +1,15 @@
 #pragma once
 
 #include <optional>
+#include <string_view>
 
 // How far one reading may move before Select shows another recommendation:
 // the answer's reach in the tuner's own units.
 namespace jet {
+
+// The recommendation Select shows for the readings (°C, hPa, %), or an
+// empty text when it shows none: the box is cleared or the formula fails.
+std::string_view RecommendationFor(double temperature_c, double pressure_mb, double humidity_pct);
 
 // Both ends are grid values, and both belong to the run.
 struct Holding {

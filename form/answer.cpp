@@ -2,8 +2,12 @@
 
 #include <fmt/compile.h>
 
+#include <cmath>
+#include <optional>
 #include <span>
 
+#include "calc/air_density.h"
+#include "calc/holding.h"
 #include "calc/recommendation.h"
 
 namespace jet::form {
@@ -25,25 +29,94 @@ std::string RelativeDensity(double lb_per_ft3) {
   return fmt::format(FMT_COMPILE("{:.1f}"), lb_per_ft3 / kLbPerFt3PerKgPerM3 / kStandardAir * 100);
 }
 
-// How far the density must rise (+) or fall (−) to reach another band, in
-// lb/ft³ and in % of the density.
-std::string Distance(std::string_view sign, double amount, double density) {
-  return fmt::format(FMT_COMPILE("{}{:.6f} lb/ft³ ({}{:.2f} %)"), sign, amount, sign,
-                     amount / density * 100);
-}
-
 // Band limits are written as the table has them (0.0737, 0.07).
 std::string Limit(double bound) {
   return fmt::format(FMT_COMPILE("{:.6g}"), bound);
 }
 
+// To the whole metre, half away from zero, and never "-0".
+std::string Metres(double altitude) {
+  const double whole = std::round(altitude);
+  return fmt::format(FMT_COMPILE("{:.0f}"), whole == 0 ? 0.0 : whole);
+}
+
+// "推奨  168-165" → "168-165".
+std::string_view Jet(std::string_view text) {
+  const std::size_t blank = text.rfind(' ');
+  return blank == text.npos ? text : text.substr(blank + 1);
+}
+
+// One reading's grid: its name, unit, step and the format of its values.
+struct Grid {
+  std::string_view name, unit;
+  double step;
+  int decimals;
+  double first, last;
+};
+constexpr Grid kTemperature{"気温", "℃", 0.1, 1, -50, 60};
+constexpr Grid kPressure{"気圧", "hPa", 0.1, 1, 800, 1100};
+constexpr Grid kHumidity{"湿度", "%", 1, 0, 0, 100};
+
+std::string Value(const Grid& grid, double value) {
+  return grid.decimals ? fmt::format(FMT_COMPILE("{:.1f}"), value)
+                       : fmt::format(FMT_COMPILE("{:.0f}"), value);
+}
+
+// "気温  16.2〜21.9 ℃ なら 168 のまま" and, on a line of its own, what the
+// next grid value beyond each closed end shows. An end at the grid's edge is
+// left open: the jet holds on beyond it.
+std::string HoldingLine(const Grid& grid, std::optional<Holding> holding, std::string_view jet,
+                        auto shown_at) {
+  const std::string head = std::string(grid.name) + "  ", unit = " " + std::string(grid.unit);
+  if (!holding)
+    return head + Value(grid, grid.first) + "〜" + Value(grid, grid.last) + unit +
+           " のどの値でも " + std::string(jet) + " になりません";
+  const bool open_low = holding->lowest == grid.first, open_high = holding->highest == grid.last;
+  if (open_low && open_high) return head + "どの値でも " + std::string(jet) + " のまま";
+  const std::string range =
+      open_low    ? "〜" + Value(grid, holding->highest) + unit
+      : open_high ? Value(grid, holding->lowest) + unit + "〜"
+                  : Value(grid, holding->lowest) + "〜" + Value(grid, holding->highest) + unit;
+  std::string line = head + range + " なら " + std::string(jet) + " のまま\n  ";
+  // The neighbouring grid values, k ± 1 as the grid counts them.
+  auto beyond = [&](double end, int direction) {
+    const double k = std::round(end / grid.step) + direction;
+    return grid.decimals ? k / 10.0 : k;
+  };
+  std::string_view comma;
+  if (!open_low) {
+    const double below = beyond(holding->lowest, -1);
+    line += Value(grid, below) + unit + " 以下 " + std::string(Jet(shown_at(below)));
+    comma = "、";
+  }
+  if (!open_high) {
+    const double above = beyond(holding->highest, +1);
+    line += std::string(comma) + Value(grid, above) + unit + " 以上 " +
+            std::string(Jet(shown_at(above)));
+  }
+  return line;
+}
+
 }  // namespace
+
+std::string HoldingLines(const Answer& a) {
+  const std::string_view jet = Jet(a.text);
+  return HoldingLine(kTemperature, TemperatureHolding(a.T, a.P, a.RH), jet,
+                     [&](double t) { return RecommendationFor(t, a.P, a.RH); }) +
+         "\n" +
+         HoldingLine(kPressure, PressureHolding(a.T, a.P, a.RH), jet,
+                     [&](double p) { return RecommendationFor(a.T, p, a.RH); }) +
+         "\n" + HoldingLine(kHumidity, HumidityHolding(a.T, a.P, a.RH), jet, [&](double rh) {
+           return RecommendationFor(a.T, a.P, rh);
+         });
+}
 
 std::string Explain(const Answer& answer) {
   const double D = answer.density;
   std::string text = "空気密度  " + Density(D) + " lb/ft³  (" + KgPerM3(D) + " kg/m³)\n" +
                      "相対空気密度  " + RelativeDensity(D) +
-                     " %  (標準空気 15 ℃・1013.25 hPa・乾燥 = 100 %)\n";
+                     " %  (標準空気 15 ℃・1013.25 hPa・乾燥 = 100 %)\n" + "密度高度  " +
+                     Metres(DensityAltitude(D)) + " m\n";
 
   const std::span<const DensityBand> bands = RecommendationTable();
   std::size_t at = 0;
@@ -52,15 +125,8 @@ std::string Explain(const Answer& answer) {
   text +=
       "この帯  " + (bottom ? Limit(bands[at].lower) + " より上" : Limit(bands[at].lower) + " 以上");
   if (!top) text += "、" + Limit(bands[at - 1].lower) + " 未満";
-  text += " lb/ft³";
-  // Denser air takes a larger jet: the band above is the richer one.
-  if (!top)
-    text += "\n1段濃い「" + std::string(bands[at - 1].text) + "」まで  あと " +
-            Distance("+", bands[at - 1].lower - D, D);
-  if (!bottom)
-    text += "\n1段薄い「" + std::string(bands[at + 1].text) + "」まで  あと " +
-            Distance("−", D - bands[at].lower, D);
-  return text;
+  text += " lb/ft³\n";
+  return text + HoldingLines(answer);
 }
 
 std::string LogbookLine(const Answer& answer, const std::tm& t) {

@@ -16,12 +16,17 @@ struct Answer {
   std::string temperature, pressure, humidity;  // as typed, without blanks around
   double density;                               // lb/ft³: the double that chose the band
   std::string_view text;                        // the recommendation shown
+  double T, P, RH;                              // the readings as read: °C, hPa, %
 };
 
 // The density in lb/ft³ and kg/m³, the relative air density against
-// standard air, the band the density lies in and how far it is to the next
-// richer and the next leaner band. Several lines, UTF-8.
+// standard air, the density altitude and the band the density lies in, then
+// how far temperature, pressure and humidity may each move before the jet
+// changes, and to what. Several lines, UTF-8.
 std::string Explain(const Answer& answer);
+
+// The last lines of Explain: the readings at which the jet changes.
+std::string HoldingLines(const Answer& answer);
 
 // One tab-separated line for a spreadsheet: local date and time (ISO 8601,
 // to the minute), the three readings, the density in lb/ft³ and kg/m³, the

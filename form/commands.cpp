@@ -44,12 +44,14 @@ std::optional<Answer> Select(Fields& window) {
   const std::string pressure = window.Read(Box::Pressure);
   const double P = ReadNumber(pressure, Box::Pressure);
   const std::string humidity = window.Read(Box::Humidity);
-  const double h = ReadNumber(humidity, Box::Humidity) / 100;
+  const double RH = ReadNumber(humidity, Box::Humidity);
+  const double h = RH / 100;
   const double D = ComputeAirDensity(T, P, h);
   const JetOutcome outcome = SelectRecommendation(D);
   window.Replace(Box::Result, outcome.text);
   if (outcome.kind != JetOutcome::Kind::ShowText) return std::nullopt;
-  return Answer{Trimmed(temperature), Trimmed(pressure), Trimmed(humidity), D, outcome.text};
+  return Answer{
+      Trimmed(temperature), Trimmed(pressure), Trimmed(humidity), D, outcome.text, T, P, RH};
 }
 
 void Clear(Fields& window) {

@@ -7,42 +7,75 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "calc/air_density.h"
+#include "calc/recommendation.h"
 #include "form/commands.h"
 #include "tests/bits.h"
 
 namespace jet::form {
 namespace {
 
-TEST(Explain, GivesTheDensityAndItsPlaceAmongTheBands) {
+Answer For(double T, double P, double RH) {
+  const double D = ComputeAirDensity(T, P, RH / 100);
+  return {"", "", "", D, SelectRecommendation(D).text, T, P, RH};
+}
+
+TEST(Explain, GivesTheDensityItsAltitudeAndBand) {
+  EXPECT_EQ(Explain(For(20, 1013, 50)),
+            "空気密度  0.074315 lb/ft³  (1.1904 kg/m³)\n"
+            "相対空気密度  97.2 %  (標準空気 15 ℃・1013.25 hPa・乾燥 = 100 %)\n"
+            "密度高度  298 m\n"
+            "この帯  0.0737 以上、0.0755 未満 lb/ft³\n" +
+                HoldingLines(For(20, 1013, 50)));
+  // Denser than standard air: below sea level, and the top band's open end.
+  EXPECT_NE(Explain(For(5, 1020, 30)).find("密度高度  -416 m\nこの帯  0.0794 以上 lb/ft³\n"),
+            std::string::npos);
+}
+
+// How far each reading may move, and what the next grid value beyond each
+// end shows; an end at the grid's edge is left open.
+TEST(Explain, SaysWhereTheJetChangesInTheTunersUnits) {
   const struct {
-    double density;
-    std::string_view text, explained;
+    double T, P, RH;
+    std::string_view lines;
   } cases[] = {
-      {0x1.30656e1705a2fp-4, "推奨  168",  // 20 °C, 1013 mb, 50 %
-       "空気密度  0.074315 lb/ft³  (1.1904 kg/m³)\n"
-       "相対空気密度  97.2 %  (標準空気 15 ℃・1013.25 hPa・乾燥 = 100 %)\n"
-       "この帯  0.0737 以上、0.0755 未満 lb/ft³\n"
-       "1段濃い「推奨  170-168」まで  あと +0.001185 lb/ft³ (+1.59 %)\n"
-       "1段薄い「推奨  168-165」まで  あと −0.000615 lb/ft³ (−0.83 %)"},
-      {0.0794, "推奨  175",  // the top band has nothing richer
-       "空気密度  0.0794 lb/ft³  (1.2718 kg/m³)\n"
-       "相対空気密度  103.8 %  (標準空気 15 ℃・1013.25 hPa・乾燥 = 100 %)\n"
-       "この帯  0.0794 以上 lb/ft³\n"
-       "1段薄い「推奨  175-172」まで  あと −0.000000 lb/ft³ (−0.00 %)"},
-      {0.05, "推奨  160",  // nor the bottom band anything leaner
-       "空気密度  0.05 lb/ft³  (0.8009 kg/m³)\n"
-       "相対空気密度  65.4 %  (標準空気 15 ℃・1013.25 hPa・乾燥 = 100 %)\n"
-       "この帯  0 より上、0.07 未満 lb/ft³\n"
-       "1段濃い「推奨  162-160」まで  あと +0.020000 lb/ft³ (+40.00 %)"},
+      {20, 1013, 50,
+       "気温  16.2〜21.9 ℃ なら 168 のまま\n  16.1 ℃ 以下 170-168、22.0 ℃ 以上 168-165\n"
+       "気圧  1004.8〜1028.9 hPa なら 168 のまま\n  1004.7 hPa 以下 168-165、1029.0 hPa 以上 "
+       "170-168\n"
+       "湿度  〜85 % なら 168 のまま\n  86 % 以上 168-165"},
+      {20, 956.0, 50,  // a pair band holds for a few tenths only
+       "気温  20.0〜20.3 ℃ なら 162-160 のまま\n  19.9 ℃ 以下 162、20.4 ℃ 以上 160\n"
+       "気圧  954.9〜956.2 hPa なら 162-160 のまま\n  954.8 hPa 以下 160、956.3 hPa 以上 162\n"
+       "湿度  50〜54 % なら 162-160 のまま\n  49 % 以下 162、55 % 以上 160"},
+      {30, 1000, 80,
+       "気温  28.3 ℃〜 なら 160 のまま\n  28.2 ℃ 以下 162-160\n"
+       "気圧  〜1009.3 hPa なら 160 のまま\n  1009.4 hPa 以上 162-160\n"
+       "湿度  59 %〜 なら 160 のまま\n  58 % 以下 162-160"},
+      {100, 1013, 50,  // beyond the grid: held at every other reading
+       "気温  33.5 ℃〜 なら 160 のまま\n  33.4 ℃ 以下 162\n"
+       "気圧  どの値でも 160 のまま\n"
+       "湿度  どの値でも 160 のまま"},
+      {20, 1013, -50,  // no humidity on the grid gives what −50 % gives
+       "気温  14.3〜22.1 ℃ なら 170 のまま\n  14.2 ℃ 以下 172-170、22.2 ℃ 以上 170-168\n"
+       "気圧  1007.0〜1029.8 hPa なら 170 のまま\n  1006.9 hPa 以下 170-168、1029.9 hPa 以上 "
+       "172-170\n"
+       "湿度  0〜100 % のどの値でも 170 になりません"},
   };
-  for (const auto& c : cases) EXPECT_EQ(Explain({"", "", "", c.density, c.text}), c.explained);
+  for (const auto& c : cases) EXPECT_EQ(HoldingLines(For(c.T, c.P, c.RH)), c.lines) << c.T;
 }
 
 TEST(LogbookLine, IsOneRowOfTabSeparatedCells) {
   std::tm t{};
   t.tm_year = 2026 - 1900, t.tm_mon = 11, t.tm_mday = 8, t.tm_hour = 9, t.tm_min = 5;
-  const Answer answer{Trimmed("\u3000 20.5℃\t"), Trimmed("10\t13"), Trimmed("50\u3000\n"),
-                      0x1.30656e1705a2fp-4, "推奨  168"};
+  const Answer answer{Trimmed("\u3000 20.5℃\t"),
+                      Trimmed("10\t13"),
+                      Trimmed("50\u3000\n"),
+                      0x1.30656e1705a2fp-4,
+                      "推奨  168",
+                      20.5,
+                      1013,
+                      50};
   EXPECT_EQ(LogbookLine(answer, t),
             "2026-12-08T09:05\t20.5℃\t10 13\t50\t0.074315\t1.1904\t97.2\t推奨  168");
 }
@@ -66,7 +99,7 @@ TEST(LogbookLine, IsStampedWithTheLocalTime) {
     return std::string(stamp);
   };
   const std::time_t before = std::time(nullptr);
-  const std::string line = LogbookLine({"20", "1013", "50", 0.0743, "推奨  168"});
+  const std::string line = LogbookLine({"20", "1013", "50", 0.0743, "推奨  168", 20, 1013, 50});
   const std::time_t after = std::time(nullptr);
   EXPECT_TRUE(line.starts_with(tokyo(before) + "\t") || line.starts_with(tokyo(after) + "\t"))
       << line << " at " << tokyo(before);
@@ -95,6 +128,7 @@ TEST(Select, AnswersWithTheDensityThatChoseTheBand) {
   EXPECT_EQ(Bits(answer->density), Bits(0x1.10091ed6d2048p-4));
   EXPECT_EQ(answer->text, boxes.shown);
   EXPECT_EQ(answer->temperature, "32");
+  EXPECT_EQ(answer->RH, 41);  // the holding ranges start from the readings as read
 }
 
 // A density of zero or below empties the result box: there is then nothing
