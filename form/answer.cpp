@@ -1,7 +1,5 @@
 #include "form/answer.h"
 
-#include <fmt/compile.h>
-
 #include <cmath>
 #include <optional>
 #include <span>
@@ -9,6 +7,7 @@
 #include "calc/air_density.h"
 #include "calc/holding.h"
 #include "calc/recommendation.h"
+#include "form/numbers.h"
 
 namespace jet::form {
 namespace {
@@ -16,28 +15,25 @@ namespace {
 constexpr double kLbPerFt3PerKgPerM3 = 0.06243;  // the density formula's own factor
 constexpr double kStandardAir = 1.225;           // kg/m³: 15 °C, 1013.25 hPa, dry
 
-// Numbers are printed as printf's %.Nf (digits after the point) and %.Ng
-// (significant digits) print them, by {fmt} on every target, each format
-// compiled in. No locale: the point is always '.'.
 std::string Density(double lb_per_ft3) {
-  return fmt::format(FMT_COMPILE("{:.5g}"), lb_per_ft3);
+  return Significant(lb_per_ft3, 5);
 }
 std::string KgPerM3(double lb_per_ft3) {
-  return fmt::format(FMT_COMPILE("{:.4f}"), lb_per_ft3 / kLbPerFt3PerKgPerM3);
+  return Fixed(lb_per_ft3 / kLbPerFt3PerKgPerM3, 4);
 }
 std::string RelativeDensity(double lb_per_ft3) {
-  return fmt::format(FMT_COMPILE("{:.1f}"), lb_per_ft3 / kLbPerFt3PerKgPerM3 / kStandardAir * 100);
+  return Fixed(lb_per_ft3 / kLbPerFt3PerKgPerM3 / kStandardAir * 100, 1);
 }
 
 // Band limits are written as the table has them (0.0737, 0.07).
 std::string Limit(double bound) {
-  return fmt::format(FMT_COMPILE("{:.6g}"), bound);
+  return Significant(bound, 6);
 }
 
 // To the whole metre, half away from zero, and never "-0".
 std::string Metres(double altitude) {
   const double whole = std::round(altitude);
-  return fmt::format(FMT_COMPILE("{:.0f}"), whole == 0 ? 0.0 : whole);
+  return Fixed(whole == 0 ? 0.0 : whole, 0);
 }
 
 // "推奨  168-165" → "168-165".
@@ -58,8 +54,7 @@ constexpr Grid kPressure{"気圧", "hPa", 0.1, 1, 800, 1100};
 constexpr Grid kHumidity{"湿度", "%", 1, 0, 0, 100};
 
 std::string Value(const Grid& grid, double value) {
-  return grid.decimals ? fmt::format(FMT_COMPILE("{:.1f}"), value)
-                       : fmt::format(FMT_COMPILE("{:.0f}"), value);
+  return Fixed(value, grid.decimals);
 }
 
 // "気温  16.2〜21.9 ℃ なら 168 のまま" and, on a line of its own, what the

@@ -1,13 +1,12 @@
 #include "form/pressure.h"
 
-#include <fmt/compile.h>
-
 #include <array>
 #include <optional>
 
 #include "calc/station_pressure.h"
 #include "calc/text_to_number.h"
 #include "form/answer.h"
+#include "form/numbers.h"
 
 namespace jet::form {
 namespace {
@@ -71,9 +70,9 @@ Reading Read(std::string_view text, const Field& field) {
 // (1000.05, not 1000.049999999999954525…) is rounded digit by digit. The
 // pressures here are positive, about 500 to 1100 hPa, never in exponent form.
 std::string Tenths(double value) {
-  std::string text = fmt::format(FMT_COMPILE("{}"), value);
+  std::string text = Shortest(value);
   const std::size_t point = text.find('.');
-  if (text.find('e') != std::string::npos) return fmt::format(FMT_COMPILE("{:.1f}"), value);
+  if (text.find('e') != std::string::npos) return Fixed(value, 1);
   if (point == std::string::npos) return text + ".0";
   const bool up = point + 2 < text.size() && text[point + 2] >= '5';
   text.resize(point + 2);

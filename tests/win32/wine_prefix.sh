@@ -5,7 +5,8 @@
 #   wine_prefix.sh PREFIX
 set -euo pipefail
 
-export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# LC_ALL: Wine names files through the locale, and a bare container has none.
+export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 rm -rf "$WINEPREFIX"
 wineboot --init
 wineserver -w

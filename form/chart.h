@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "form/answer.h"
+
+// The jet chart: which recommendation Select shows for each temperature and
+// pressure at the humidity of the last Select, as shapes, colours and texts
+// that each front end only paints.
+namespace jet::form {
+
+// The result box's menu item (with its access key), the web page's button,
+// the dialog's title and its one button.
+inline constexpr std::string_view kChartMenuItem = "ジェット早見表(&J)…";
+inline constexpr std::string_view kChartButton = "ジェット早見表…";
+inline constexpr std::string_view kChartTitle = "ジェット早見表";
+inline constexpr std::string_view kChartClose = "閉じる";
+
+struct Rgb {
+  std::uint8_t red, green, blue;
+  bool operator==(const Rgb&) const = default;
+};
+
+// Everything is placed in the chart's own units on a canvas of
+// Chart::width × Chart::height, y downwards; a view scales the whole to fit,
+// keeping its shape. At 96 dpi one unit is meant as one pixel.
+struct ChartBox {
+  double left, top, width, height;
+  Rgb colour;
+};
+struct ChartLine {
+  double x1, y1, x2, y2;
+  double width;
+  Rgb colour;
+};
+enum class Anchor { Start, Middle, End };
+struct ChartText {
+  double x, y;  // y is the baseline; x the start, middle or end as anchored
+  std::string text;
+  Anchor anchor;
+  Rgb colour;
+};
+
+struct Chart {
+  double width, height;  // the canvas
+  double font_size;      // every text's, in the chart's units
+  // Painted in this order: the boxes (the bands, row by row, then the
+  // reading's label behind its text), the lines, the texts.
+  std::vector<ChartBox> boxes;
+  std::vector<ChartLine> lines;
+  std::vector<ChartText> texts;
+  // What the chart shows and how far the jet holds, in words: for screen
+  // readers, and under the picture for everyone.
+  std::string summary;
+  // The axes' ends (℃, hPa) and the plot's place on the canvas.
+  double temperature_from, temperature_to, pressure_from, pressure_to;
+  ChartBox plot;
+};
+
+// The chart for what the last Select read and found. The axes cover at least
+// −10 … 40 ℃ and 850 … 1050 hPa, widened in whole ticks to take in the
+// reading (within −60 … 70 ℃ and 500 … 1100 hPa); cells of 0.5 ℃ × 2 hPa.
+Chart JetChart(const Answer& answer);
+
+// The canvas place of a temperature and a pressure.
+double ChartX(const Chart& chart, double temperature_c);
+double ChartY(const Chart& chart, double pressure_hpa);
+
+}  // namespace jet::form
