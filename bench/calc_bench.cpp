@@ -1,11 +1,14 @@
-// Cost of the calculation behind one Select, and of reading a box's text.
+// Cost of the calculation behind one Select, of the ranges and the chart
+// that explain it, and of reading a box's text.
 #include <benchmark/benchmark.h>
 
 #include <string>
 
 #include "calc/air_density.h"
+#include "calc/holding.h"
 #include "calc/recommendation.h"
 #include "calc/text_to_number.h"
+#include "form/chart.h"
 
 namespace {
 
@@ -20,6 +23,27 @@ void DensityAndRecommendation(benchmark::State& state) {
   }
 }
 BENCHMARK(DensityAndRecommendation);
+
+// What the explanation asks after each Select: all three ranges.
+void HoldingRanges(benchmark::State& state) {
+  double T = 20, P = 1013, RH = 50;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(T);
+    benchmark::DoNotOptimize(jet::TemperatureHolding(T, P, RH));
+    benchmark::DoNotOptimize(jet::PressureHolding(T, P, RH));
+    benchmark::DoNotOptimize(jet::HumidityHolding(T, P, RH));
+  }
+}
+BENCHMARK(HoldingRanges)->Unit(benchmark::kMicrosecond);
+
+// The jet chart for one answer: 10,000 cells, the labels and the summary.
+void JetChart(benchmark::State& state) {
+  const double D = jet::ComputeAirDensity(20, 1013, 0.5);
+  const jet::form::Answer answer{"20", "1013", "50", D, jet::SelectRecommendation(D).text,
+                                 20,   1013,   50};
+  for (auto _ : state) benchmark::DoNotOptimize(jet::form::JetChart(answer));
+}
+BENCHMARK(JetChart)->Unit(benchmark::kMillisecond);
 
 void ShortText(benchmark::State& state) {
   const std::string text = "1013.25";
