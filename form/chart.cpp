@@ -202,12 +202,11 @@ Chart JetChart(const Answer& a) {
         {left ? x - 10 : x + 10, baseline, reading, left ? Anchor::End : Anchor::Start, kBlack});
   }
 
-  chart.summary = "気温 " + Fixed(chart.temperature_from, 0) + "〜" +
-                  Fixed(chart.temperature_to, 0) + " ℃、気圧 " + Fixed(chart.pressure_from, 0) +
-                  "〜" + Fixed(chart.pressure_to, 0) + " hPa で、湿度 " + humidity +
-                  " % のときの推奨ジェットを色で示します。" + (inside ? "印は今の " : "今の ") +
-                  reading + " (" + std::string(a.text) + ")" + (inside ? "" : " は図の外") +
-                  "です。\n" + HoldingLines(a);
+  chart.summary = "湿度 " + humidity + " % のときの推奨ジェット (気温 " +
+                  Fixed(chart.temperature_from, 0) + "〜" + Fixed(chart.temperature_to, 0) +
+                  " ℃、気圧 " + Fixed(chart.pressure_from, 0) + "〜" + Fixed(chart.pressure_to, 0) +
+                  " hPa)\n" + (inside ? "印は今の " : "今の ") + reading +
+                  (inside ? "、" : " は図の外、") + std::string(a.text) + "\n" + HoldingLines(a);
   return chart;
 }
 

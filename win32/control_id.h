@@ -32,8 +32,10 @@ inline int PressureControlId(std::string_view name) {
 inline constexpr wchar_t kWindowClass[] = L"jetselect.Form1";
 
 // Commands that come from no control: the menu item and key 結果をコピー,
-// and the pressure box's menu item that opens the converter.
+// the pressure box's menu item that opens the converter, and the result
+// box's that opens the jet chart.
 inline constexpr int kCopyResultId = 200;
 inline constexpr int kConvertPressureId = 201;
+inline constexpr int kShowChartId = 202;
 
 }  // namespace jet::win32

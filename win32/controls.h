@@ -49,6 +49,14 @@ void Annotate(HWND control, const MSAAPROPID& property, std::string_view text);
 // The outer size of a window whose client area is width × height twips.
 SIZE FrameSize(int width, int height, DWORD style, UINT dpi);
 
+// Runs a modal dialog with no controls of its own over owner: proc makes
+// them in WM_INITDIALOG, where lparam is `param`. Returns what EndDialog gave.
+INT_PTR RunModal(HWND owner, DWORD style, DLGPROC proc, LPARAM param);
+
+// Moves a dialog over the middle of the window that owns it, kept inside
+// the screen that window is on.
+void CentreOnOwner(HWND dialog);
+
 // A box's context menu: the items of the EDIT control's own menu, each with
 // the message that does it to the box as its ID; Act does the chosen one.
 void AppendEditItems(HMENU menu, HWND box);

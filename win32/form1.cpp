@@ -9,9 +9,11 @@
 #include <string>
 #include <system_error>
 
+#include "form/chart.h"
 #include "form/commands.h"
 #include "form/layout.h"
 #include "form/pressure.h"
+#include "win32/chart_dialog.h"
 #include "win32/control_id.h"
 #include "win32/controls.h"
 #include "win32/pressure_dialog.h"
@@ -249,7 +251,8 @@ void Form1::CopyResult() {
 }
 
 // The EDIT control's own menu, made again with the same items: below the
-// converter in the pressure box, above 結果をコピー in the result box.
+// converter in the pressure box, above 結果をコピー and the jet chart in the
+// result box.
 void Form1::ShowBoxMenu(HWND box, LPARAM at) {
   const HMENU menu = CreatePopupMenu();
   if (box == lblBphpa) {
@@ -262,6 +265,8 @@ void Form1::ShowBoxMenu(HWND box, LPARAM at) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING | (answer_ ? MF_ENABLED : MF_GRAYED), jet::win32::kCopyResultId,
                 (ToUtf16(jet::form::kCopyResultCaption) + L"(&R)\tCtrl+Shift+C").c_str());
+    AppendMenuW(menu, MF_STRING | (answer_ ? MF_ENABLED : MF_GRAYED), jet::win32::kShowChartId,
+                ToUtf16(jet::form::kChartMenuItem).c_str());
   }
   const POINT point = jet::win32::MenuPoint(box, at);
   SetFocus(box);
@@ -272,6 +277,8 @@ void Form1::ShowBoxMenu(HWND box, LPARAM at) {
     CopyResult();
   else if (chosen == jet::win32::kConvertPressureId)
     ConvertPressure();
+  else if (chosen == jet::win32::kShowChartId && answer_)
+    jet::win32::ShowJetChart(hwnd_, *answer_);
   else
     jet::win32::Act(box, chosen);
 }

@@ -1,8 +1,5 @@
 #include "win32/pressure_dialog.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "form/pressure.h"
 #include "win32/control_id.h"
 #include "win32/controls.h"
@@ -74,20 +71,7 @@ class PressureDialog {
     SendMessageW(hwnd_, DM_SETDEFID, IDOK, 0);
     Place();
     Update();
-    // Over the middle of the window that opened it, inside the screen.
-    RECT owner, self;
-    GetWindowRect(GetWindow(hwnd_, GW_OWNER), &owner);
-    GetWindowRect(hwnd_, &self);
-    MONITORINFO screen{};
-    screen.cbSize = sizeof screen;
-    GetMonitorInfoW(MonitorFromRect(&owner, MONITOR_DEFAULTTONEAREST), &screen);
-    const RECT& work = screen.rcWork;
-    const LONG width = self.right - self.left, height = self.bottom - self.top;
-    const LONG left = std::clamp((owner.left + owner.right - width) / 2, work.left,
-                                 std::max(work.left, work.right - width));
-    const LONG top = std::clamp((owner.top + owner.bottom - height) / 2, work.top,
-                                std::max(work.top, work.bottom - height));
-    SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CentreOnOwner(hwnd_);
     SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item("txtSeaLevel")), TRUE);
     return FALSE;  // the focus is set
   }
@@ -134,16 +118,10 @@ class PressureDialog {
 
 std::optional<std::wstring> AskStationPressure(HWND owner, const std::wstring& temperature,
                                                PressureMemory& memory) {
-  // An empty template: the controls come from the table, in WM_INITDIALOG.
-  // DLGTEMPLATE is followed by three empty words: no menu, the default
-  // class, no title; the buffer keeps them DWORD-aligned.
-  std::vector<DWORD> buffer((sizeof(DLGTEMPLATE) + 3 * sizeof(WORD)) / sizeof(DWORD) + 1, 0);
-  auto* tmpl = reinterpret_cast<DLGTEMPLATE*>(buffer.data());
-  tmpl->style = kStyle;
+  // The controls come from the table, in WM_INITDIALOG.
   PressureDialog dialog(temperature, memory);
   const INT_PTR result =
-      DialogBoxIndirectParamW(GetModuleHandleW(nullptr), tmpl, owner, PressureDialog::Proc,
-                              reinterpret_cast<LPARAM>(&dialog));
+      RunModal(owner, kStyle, PressureDialog::Proc, reinterpret_cast<LPARAM>(&dialog));
   if (result != IDOK) return std::nullopt;
   return dialog.pressure;
 }

@@ -10,8 +10,10 @@
 #include <QMenu>
 #include <QPushButton>
 
+#include "form/chart.h"
 #include "form/layout.h"
 #include "form/pressure.h"
+#include "window/chart_dialog.h"
 #include "window/controls.h"
 #include "window/pressure_dialog.h"
 
@@ -50,7 +52,8 @@ Form1::Form1(QWidget* parent)
       cmdclear(MakeButton(this, "cmdclear")),
       cmd(MakeButton(this, "cmd")),
       copyResult_(new QAction(FromUtf8(jet::form::kCopyResultCaption), this)),
-      convertPressure_(new QAction(FromUtf8(jet::form::kPressureMenuItem), this)) {
+      convertPressure_(new QAction(FromUtf8(jet::form::kPressureMenuItem), this)),
+      showChart_(new QAction(FromUtf8(jet::form::kChartMenuItem), this)) {
   static const bool accessible = (QAccessible::installFactory(WindowAccessible), true);
   (void)accessible;
   setObjectName(QStringLiteral("Form1"));
@@ -78,6 +81,9 @@ Form1::Form1(QWidget* parent)
   copyResult_->setEnabled(false);
   addAction(copyResult_);
   connect(copyResult_, &QAction::triggered, this, &Form1::CopyResult);
+  showChart_->setObjectName(QStringLiteral("showChart"));
+  showChart_->setEnabled(false);
+  connect(showChart_, &QAction::triggered, this, &Form1::ShowChart);
   txtMJ->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtMJ, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
 
@@ -110,18 +116,20 @@ void Form1::ShowAnswer(std::optional<jet::form::Answer> answer) {
   txtMJ->setToolTip(explained);
   txtMJ->setAccessibleDescription(explained);
   copyResult_->setEnabled(answer_.has_value());
+  showChart_->setEnabled(answer_.has_value());
 }
 
 void Form1::CopyResult() {
   if (answer_) QGuiApplication::clipboard()->setText(FromUtf8(jet::form::LogbookLine(*answer_)));
 }
 
-// The box's own edit menu, with the logbook line below it.
+// The box's own edit menu, with the logbook line and the jet chart below it.
 void Form1::ShowResultMenu(const QPoint& at) {
   QMenu* const menu = txtMJ->createStandardContextMenu();
   menu->setObjectName(QStringLiteral("resultMenu"));
   menu->addSeparator();
   menu->addAction(copyResult_);
+  menu->addAction(showChart_);
   menu->exec(txtMJ->mapToGlobal(at));
   delete menu;
 }
@@ -151,6 +159,12 @@ void Form1::ConvertPressure() {
     lblBphpa->setText(*station);
     cmd->setFocus();  // Return or space now runs Select
   }
+}
+
+void Form1::ShowChart() {
+  if (!answer_) return;
+  ChartDialog dialog(*answer_, this);
+  dialog.exec();
 }
 
 // The window's own font follows the desktop's: refit when it changes.

@@ -53,10 +53,13 @@ class Form1 : public QWidget {
   void ShowPressureMenu(const QPoint& at);
   // Opens the pressure converter; what it gives goes into the pressure box.
   void ConvertPressure();
+  // Opens the jet chart for the answer shown; changes nothing.
+  void ShowChart();
 
   std::optional<jet::form::Answer> answer_;
   QAction* const copyResult_;
   QAction* const convertPressure_;
+  QAction* const showChart_;
   PressureDialog* pressure_ = nullptr;
 
   // Runs a command from a click. An error is shown to the user, the result

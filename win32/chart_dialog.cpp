@@ -1,0 +1,192 @@
+#include "win32/chart_dialog.h"
+
+#include <cmath>
+#include <string>
+
+#include "form/chart.h"
+#include "win32/controls.h"
+#include "win32/text.h"
+
+namespace jet::win32 {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+constexpr int kSummaryId = 100;
+// Pixels at 96 dpi: the margin, and the size of 閉じる.
+constexpr int kMargin = 10, kButtonWidth = 88, kButtonHeight = 26;
+
+COLORREF Colour(form::Rgb rgb) {
+  return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+class ChartDialog {
+ public:
+  explicit ChartDialog(const form::Answer& answer) : chart_(form::JetChart(answer)) {}
+  ~ChartDialog() {
+    if (font_) DeleteObject(font_);
+  }
+
+  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
+    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lparam);
+    auto* self = reinterpret_cast<ChartDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!self) return FALSE;
+    if (message == WM_INITDIALOG) self->hwnd_ = dialog;
+    return self->Handle(message, wparam, lparam);
+  }
+
+ private:
+  INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+      case WM_INITDIALOG:
+        return OnInit();
+      case WM_COMMAND:
+        if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) EndDialog(hwnd_, IDOK);
+        return TRUE;
+      case WM_PAINT:
+        OnPaint();
+        return TRUE;
+      case WM_DPICHANGED: {
+        dpi_ = HIWORD(wparam);
+        Place();
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+      }
+    }
+    return FALSE;
+  }
+
+  int Px(double units) const { return static_cast<int>(std::lround(units * dpi_ / 96.0)); }
+
+  BOOL OnInit() {
+    SetWindowTextW(hwnd_, ToUtf16(form::kChartTitle).c_str());
+    dpi_ = GetDpiForWindow(hwnd_);
+    // The summary is a control of its own, so that screen readers read it;
+    // the picture is painted on the dialog and says nothing.
+    std::wstring summary;
+    for (const wchar_t c : ToUtf16(chart_.summary))
+      summary += c == L'\n' ? L"\r\n" : std::wstring(1, c);
+    summary_ = CreateWindowExW(0, L"STATIC", summary.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX,
+                               0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kSummaryId),
+                               GetModuleHandleW(nullptr), nullptr);
+    close_ =
+        CreateWindowExW(0, L"BUTTON", ToUtf16(form::kChartClose).c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0, hwnd_,
+                        reinterpret_cast<HMENU>(IDOK), GetModuleHandleW(nullptr), nullptr);
+    Place();
+    CentreOnOwner(hwnd_);
+    SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(close_), TRUE);
+    return FALSE;  // the focus is set
+  }
+
+  // The chart, the summary at the message font below it, then 閉じる.
+  void Place() {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_);
+    if (font_) DeleteObject(font_);
+    font_ = CreateFontIndirectW(&metrics.lfMessageFont);
+    face_ = metrics.lfMessageFont.lfFaceName;
+
+    const int width = Px(chart_.width);
+    RECT text{0, 0, width, 0};
+    const HDC dc = GetDC(summary_);
+    const HGDIOBJ old = SelectObject(dc, font_);
+    std::wstring summary(static_cast<std::size_t>(GetWindowTextLengthW(summary_)) + 1, L'\0');
+    GetWindowTextW(summary_, summary.data(), static_cast<int>(summary.size()));
+    DrawTextW(dc, summary.c_str(), -1, &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, old);
+    ReleaseDC(summary_, dc);
+
+    const int margin = Px(kMargin), chart_bottom = margin + Px(chart_.height);
+    const int summary_bottom = chart_bottom + margin + text.bottom;
+    SetWindowPos(summary_, nullptr, margin, chart_bottom + margin, width, text.bottom,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(close_, nullptr, margin + width - Px(kButtonWidth), summary_bottom + margin,
+                 Px(kButtonWidth), Px(kButtonHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const HWND child : {summary_, close_})
+      SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+
+    RECT frame{0, 0, width + 2 * margin, summary_bottom + 2 * margin + Px(kButtonHeight)};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
+  // Painted into a bitmap first, then copied in one piece: no flicker.
+  void OnPaint() {
+    PAINTSTRUCT paint;
+    const HDC screen = BeginPaint(hwnd_, &paint);
+    const int width = Px(chart_.width), height = Px(chart_.height);
+    const HDC dc = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
+
+    const RECT all{0, 0, width, height};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    // Each box from its edges rounded to pixels, so that neighbours meet.
+    const HGDIOBJ old_brush = SelectObject(dc, GetStockObject(DC_BRUSH));
+    for (const form::ChartBox& b : chart_.boxes) {
+      const RECT r{Px(b.left), Px(b.top), Px(b.left + b.width), Px(b.top + b.height)};
+      SetDCBrushColor(dc, Colour(b.colour));
+      FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    }
+    SelectObject(dc, old_brush);
+
+    for (const form::ChartLine& l : chart_.lines) {
+      const LOGBRUSH ink{BS_SOLID, Colour(l.colour), 0};
+      const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
+                                    std::max(1, Px(l.width)), &ink, 0, nullptr);
+      const HGDIOBJ old_pen = SelectObject(dc, pen);
+      MoveToEx(dc, Px(l.x1), Px(l.y1), nullptr);
+      LineTo(dc, Px(l.x2), Px(l.y2));
+      SelectObject(dc, old_pen);
+      DeleteObject(pen);
+    }
+
+    LOGFONTW face{};
+    face.lfHeight = -Px(chart_.font_size);
+    face.lfWeight = FW_NORMAL;
+    face.lfCharSet = DEFAULT_CHARSET;
+    face.lfQuality = CLEARTYPE_QUALITY;
+    face_.copy(face.lfFaceName, LF_FACESIZE - 1);
+    const HFONT font = CreateFontIndirectW(&face);
+    const HGDIOBJ old_font = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    for (const form::ChartText& t : chart_.texts) {
+      const UINT align = t.anchor == form::Anchor::Start    ? TA_LEFT
+                         : t.anchor == form::Anchor::Middle ? TA_CENTER
+                                                            : TA_RIGHT;
+      SetTextAlign(dc, TA_BASELINE | align);
+      SetTextColor(dc, Colour(t.colour));
+      const std::wstring text = ToUtf16(t.text);
+      TextOutW(dc, Px(t.x), Px(t.y), text.c_str(), static_cast<int>(text.size()));
+    }
+    SelectObject(dc, old_font);
+    DeleteObject(font);
+
+    const int margin = Px(kMargin);
+    BitBlt(screen, margin, margin, width, height, dc, 0, 0, SRCCOPY);
+    SelectObject(dc, old_bitmap);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    EndPaint(hwnd_, &paint);
+  }
+
+  form::Chart chart_;
+  HWND hwnd_{}, summary_{}, close_{};
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  HFONT font_{};
+  std::wstring face_;
+};
+
+}  // namespace
+
+void ShowJetChart(HWND owner, const form::Answer& answer) {
+  ChartDialog dialog(answer);
+  RunModal(owner, kStyle, ChartDialog::Proc, reinterpret_cast<LPARAM>(&dialog));
+}
+
+}  // namespace jet::win32
