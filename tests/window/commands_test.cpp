@@ -11,10 +11,25 @@
 #include <QtTest>
 
 #include "typing.h"
+#include "window/chart_dialog.h"
 #include "window/form1.h"
 #include "window/pressure_dialog.h"
 
 namespace {
+
+// Runs a step once the menu or dialog that the next statement opens is up,
+// then closes whatever the step left open: a failed check inside the step
+// returns from it early, and must end the test rather than leave a modal
+// loop waiting for a user.
+template <typename Step>
+void WhenOpen(Step step) {
+  QTimer::singleShot(50, [step] {
+    step();
+    while (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+    while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+      dialog->reject();
+  });
+}
 
 // Closes the next error report once it is up and keeps its text.
 class ReportCatcher : public QObject {
@@ -268,21 +283,48 @@ void CommandsTest::errorsAreReportedAndTheWindowGoesOn() {
 // gone after Clear or an error.
 void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   auto* copy = window->findChild<QAction*>(QStringLiteral("copyResult"));
-  QVERIFY(copy && !copy->isEnabled());
+  auto* chart = window->findChild<QAction*>(QStringLiteral("showChart"));
+  QVERIFY(copy && !copy->isEnabled() && chart && !chart->isEnabled());
   Type(" 20", "1013", "50");
   ClickSelect();
   QVERIFY(Box("txtMJ")->toolTip().startsWith(QStringLiteral("空気密度  0.074315 lb/ft³")));
   QCOMPARE(Box("txtMJ")->accessibleDescription(), Box("txtMJ")->toolTip());
 
+  // The menu from the keyboard; J opens the chart of the answer shown. It
+  // paints the bands, says in words what it shows, and Escape closes it
+  // with nothing in the window changed.
   QStringList menu;
-  QTimer::singleShot(50, [&menu] {
+  QString summary;
+  QRgb middle = 0;
+  WhenOpen([&] {
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(popup);
     for (QAction* action : popup->actions()) menu << action->text();
-    popup->close();
+    WhenOpen([&] {
+      auto* dialog = qobject_cast<ChartDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      QCOMPARE(dialog->windowTitle(), QStringLiteral("ジェット早見表"));
+      summary = dialog->lblSummary->text();
+      QCOMPARE(dialog->chartView->accessibleDescription(), summary);
+      const QImage picture = dialog->chartView->grab().toImage();
+      middle = picture.pixel(picture.width() / 2, picture.height() / 2);
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    QTest::keyClick(popup, Qt::Key_J);
   });
-  emit Box("txtMJ")->customContextMenuRequested(QPoint(5, 5));
-  QCOMPARE(menu.last(), QStringLiteral("結果をコピー"));
-  QVERIFY(menu.size() > 5);  // the box's own edit menu above it
+  Box("txtMJ")->setFocus();
+  QTest::keyClick(Box("txtMJ"), Qt::Key_F10, Qt::ShiftModifier);
+  QCOMPARE(menu.mid(menu.size() - 2),
+           (QStringList{QStringLiteral("結果をコピー"), QStringLiteral("ジェット早見表(&J)…")}));
+  QVERIFY(menu.size() > 6);  // the box's own edit menu above them
+  QVERIFY2(summary.contains(QStringLiteral("\n気温  16.2〜21.9 ℃ なら 168 のまま\n")),
+           qPrintable(summary));
+  QVERIFY(qGray(middle) < 250);  // a band, not the bare background
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  168"));
+  QCOMPARE(Box("lblTemp")->text(), QStringLiteral(" 20"));
+  // The offscreen platform has no window manager to give the activation back.
+  window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window.get()));
 
   QApplication::clipboard()->clear();
   QTest::keyClick(Box("lblHum"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
@@ -310,7 +352,7 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   QVERIFY(copy->isEnabled());
   QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
   QVERIFY(Box("txtMJ")->toolTip().isEmpty());
-  QVERIFY(!copy->isEnabled());
+  QVERIFY(!copy->isEnabled() && !chart->isEnabled());
 }
 
 // From the pressure box's menu by the keyboard (Shift+F10, then K): the
@@ -322,18 +364,19 @@ void CommandsTest::theConverterFillsInThePressureFromSeaLevel() {
   Type("20", "1013", "50");
   QStringList menu;
   QString opened;  // the fields and the line when the dialog came up
-  QTimer::singleShot(50, [&] {
+  WhenOpen([&] {
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     QVERIFY(popup);
     for (QAction* action : popup->actions()) menu << action->text();
-    QTimer::singleShot(50, [&] {
+    WhenOpen([&] {
       auto* dialog = qobject_cast<PressureDialog*>(QApplication::activeModalWidget());
       QVERIFY(dialog);
       opened = QStringList{dialog->txtSeaLevel->text(), dialog->txtAltitude->text(),
                            dialog->txtAirTemp->text(), dialog->lblStation->text()}
                    .join(QLatin1Char('|'));
       QCOMPARE(QApplication::focusWidget(), dialog->txtSeaLevel);
-      QTest::keyClicks(dialog->txtSeaLevel, QStringLiteral("1013"));
+      // As an input method types them: full-width digits, ー for the minus.
+      TypeText(dialog->txtSeaLevel, QStringLiteral("１０１３"));
       QTest::keyClicks(dialog->txtAltitude, QStringLiteral("500m"));
       QCOMPARE(dialog->lblStation->text(), QStringLiteral("標高が数値ではありません。"));
       QVERIFY(!dialog->cmdApply->isEnabled());
@@ -341,6 +384,11 @@ void CommandsTest::theConverterFillsInThePressureFromSeaLevel() {
       QVERIFY(dialog->isVisible());
       QTest::keyClick(dialog->txtAltitude, Qt::Key_Backspace);
       QCOMPARE(dialog->lblStation->text(), QStringLiteral("現地気圧  956.0 hPa"));
+      dialog->txtAirTemp->selectAll();
+      TypeText(dialog->txtAirTemp, QStringLiteral("ー５"));
+      QCOMPARE(dialog->lblStation->text(), QStringLiteral("現地気圧  950.8 hPa"));
+      dialog->txtAirTemp->selectAll();
+      QTest::keyClicks(dialog->txtAirTemp, QStringLiteral("20"));
       QTest::keyClick(dialog->txtAltitude, Qt::Key_Return);
     });
     QTest::keyClick(popup, Qt::Key_K);
@@ -357,7 +405,7 @@ void CommandsTest::theConverterFillsInThePressureFromSeaLevel() {
   QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  162-160"));
 
   Box("lblTemp")->setText(QStringLiteral("-5"));
-  QTimer::singleShot(50, [&] {
+  WhenOpen([&] {
     auto* dialog = qobject_cast<PressureDialog*>(QApplication::activeModalWidget());
     QVERIFY(dialog);
     opened = QStringList{dialog->txtSeaLevel->text(), dialog->txtAltitude->text(),
@@ -366,7 +414,7 @@ void CommandsTest::theConverterFillsInThePressureFromSeaLevel() {
     QTest::keyClick(dialog, Qt::Key_Escape);
   });
   window->findChild<QAction*>(QStringLiteral("convertPressure"))->trigger();
-  QCOMPARE(opened, QStringLiteral("1013|500|-5"));
+  QCOMPARE(opened, QStringLiteral("１０１３|500|-5"));
   QCOMPARE(Box("lblBphpa")->text(), QStringLiteral("956.0"));
 }
 
