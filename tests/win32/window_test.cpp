@@ -21,9 +21,13 @@ using jet::win32::ToUtf16;
 
 std::wstring program;  // the jetselect.exe under test
 
+// Waits up to five seconds, handling this thread's messages meanwhile (the
+// screen-reader events of a WinEvent hook arrive as messages).
 template <typename Condition>
 bool WaitFor(Condition condition) {
   for (int i = 0; i < 500; ++i) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
     if (condition()) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
@@ -77,6 +81,13 @@ class Window : public ::testing::Test {
 
   void TearDown() override {
     if (!process_.hProcess) return;
+    // A case that failed half-way may have left a menu or a dialog open,
+    // which would keep the window from closing: close them first.
+    for (int i = 0; i < 5 && Popup(L"#32768"); ++i) PressKeys({VK_ESCAPE});
+    while (const HWND dialog = Popup(L"#32770")) {
+      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      if (!WaitFor([dialog] { return !IsWindow(dialog); })) break;
+    }
     if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
     // Closing the window ends the program, successfully.
     EXPECT_EQ(WaitForSingleObject(process_.hProcess, 10000), WAIT_OBJECT_0);
@@ -245,22 +256,44 @@ TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
   // modal, with the window's temperature. It says what is wrong until every
   // field reads, and Return writes nothing until then; then Return writes
   // the pressure at the track into the box and the focus is on Select.
+  RECT work, frame;
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(main_, &frame);
+  SetWindowPos(main_, nullptr, (work.left + work.right - (frame.right - frame.left)) / 2,
+               (work.top + work.bottom - (frame.bottom - frame.top)) / 2, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   PressKeys({VK_TAB});
   PressKeys({VK_TAB});
   ASSERT_TRUE(WaitFor([this] { return Focus() == Control("lblBphpa"); }));
   HWND dialog = nullptr;
-  auto converter = [&] {
+  auto converter = [&](std::initializer_list<WORD> choose) {
     PressKeys({VK_SHIFT, VK_F10});
     EXPECT_TRUE(WaitFor([this] { return Popup(L"#32768") != nullptr; }));
-    PressKeys({'K'});
+    for (const WORD key : choose) PressKeys({key});
     return WaitFor([&] { return (dialog = Popup(L"#32770")) != nullptr; });
   };
-  ASSERT_TRUE(converter());
+  // A screen reader hears the result line each time it changes.
+  int announced = 0;
+  static int* announcements = &announced;
+  const HWINEVENTHOOK hook = SetWinEventHook(
+      EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+      [](HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+        if (GetDlgCtrlID(window) == jet::win32::PressureControlId("lblStation")) ++*announcements;
+      },
+      process_.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+  ASSERT_TRUE(converter({VK_DOWN, VK_RETURN}));  // the first item, above the edit items
   const auto item = [&dialog](const char* name) {
     return GetDlgItem(dialog, jet::win32::PressureControlId(name));
   };
   EXPECT_EQ(TextOf(dialog), L"海面気圧から換算");
   EXPECT_FALSE(IsWindowEnabled(main_));
+  // Over the middle of the window (which stands in the middle of the screen,
+  // so that the screen's edges are not in the way).
+  RECT owner, self;
+  GetWindowRect(main_, &owner);
+  GetWindowRect(dialog, &self);
+  EXPECT_LE(std::abs((self.left + self.right) - (owner.left + owner.right)), 2);
+  EXPECT_LE(std::abs((self.top + self.bottom) - (owner.top + owner.bottom)), 2);
   EXPECT_TRUE(WaitFor([&] { return Focus() == item("txtSeaLevel"); }));
   EXPECT_EQ(TextOf(item("txtAirTemp")), L"20");
   EXPECT_EQ(TextOf(item("lblStation")), L"海面気圧を入れてください。");
@@ -271,8 +304,11 @@ TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
   PressKeys({VK_RETURN});
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   ASSERT_TRUE(IsWindow(dialog));
+  const int before = announced;
   SendMessageW(item("txtAltitude"), WM_CHAR, L'\b', 1);
   EXPECT_EQ(TextOf(item("lblStation")), L"現地気圧  956.0 hPa");
+  EXPECT_TRUE(WaitFor([&] { return announced > before; }));
+  UnhookWinEvent(hook);
   PressKeys({VK_RETURN});
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
   EXPECT_EQ(Text("lblBphpa"), L"956.0");
@@ -285,7 +321,7 @@ TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
   PressKeys({VK_TAB});
   PressKeys({VK_TAB});
   ASSERT_TRUE(WaitFor([this] { return Focus() == Control("lblBphpa"); }));
-  ASSERT_TRUE(converter());
+  ASSERT_TRUE(converter({'K'}));
   EXPECT_EQ(TextOf(item("txtSeaLevel")) + L"|" + TextOf(item("txtAltitude")), L"1013|500");
   PressKeys({VK_ESCAPE});
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
@@ -320,10 +356,32 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   EXPECT_EQ(line.substr(16), L"\t20\t1013\t50\t0.074315\t1.1904\t97.2\t推奨  168");
   EXPECT_EQ(line[10], L'T');  // 2026-12-08T09:05
 
+  // The result box's menu ends with the jet chart (Up from the top goes to
+  // the last item). It opens painted, with what it shows in words; Escape
+  // closes it and nothing in the window has changed.
   PostMessageW(Control("txtMJ"), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control("txtMJ")), -1);
   ASSERT_TRUE(WaitFor([this] { return Popup(L"#32768") != nullptr; }));
+  PressKeys({VK_UP});
+  PressKeys({VK_RETURN});
+  HWND chart = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (chart = Popup(L"#32770")) != nullptr; }));
+  EXPECT_EQ(TextOf(chart), L"ジェット早見表");
+  EXPECT_NE(TextOf(GetDlgItem(chart, 100)).find(L"気温  16.2〜21.9 ℃ なら 168 のまま"),
+            std::wstring::npos);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  RECT area;
+  GetClientRect(chart, &area);
+  MapWindowPoints(chart, nullptr, reinterpret_cast<POINT*>(&area), 2);
+  const HDC screen = GetDC(nullptr);  // the middle of the picture: a band
+  const COLORREF middle = GetPixel(screen, area.left + (area.right - area.left) / 2,
+                                   area.top + MulDiv(165, static_cast<int>(GetDpiForSystem()), 96));
+  ReleaseDC(nullptr, screen);
+  EXPECT_NE(middle, RGB(255, 255, 255));
+  EXPECT_NE(middle, GetSysColor(COLOR_BTNFACE));
   PressKeys({VK_ESCAPE});
-  EXPECT_TRUE(WaitFor([this] { return Popup(L"#32768") == nullptr; }));
+  EXPECT_TRUE(WaitFor([&] { return !IsWindow(chart); }));
+  EXPECT_EQ(Text("txtMJ"), L"推奨  168");
+  EXPECT_EQ(Text("lblTemp"), L" 20");
 
   // Readings that give no real air empty the box, and leave nothing to copy.
   select_and_copy(L"0", L"0", L"0");
