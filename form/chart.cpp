@@ -13,8 +13,8 @@
 namespace jet::form {
 namespace {
 
-constexpr double kCanvasWidth = 360, kCanvasHeight = 330, kFont = 13;
-constexpr ChartBox kPlot{44, 28, 304, 256, {}};
+constexpr double kCanvasWidth = 360, kCanvasHeight = 330, kFont = 14;
+constexpr ChartBox kPlot{48, 28, 300, 256, {}};
 constexpr double kCellTemperature = 0.5, kCellPressure = 2;  // ℃, hPa
 constexpr double kTickTemperature = 10, kTickPressure = 50;
 
@@ -125,14 +125,35 @@ Chart JetChart(const Answer& a) {
       column = end;
     }
 
+  // Where the reading is marked, worked out first: no band's label may
+  // cover the cross or its values.
+  const double right = plot.left + plot.width, bottom = plot.top + plot.height;
+  const std::string reading = Shortest(a.T) + " ℃・" + Shortest(a.P) + " hPa";
+  const double x = ChartX(chart, a.T), y = ChartY(chart, a.P);
+  const bool inside = x >= plot.left && x <= right && y >= plot.top && y <= bottom;
+  const double reading_width = TextWidth(reading);
+  const bool left = x + 10 + reading_width > right;
+  const double baseline = y - 10 - kFont < plot.top ? y + 10 + kFont : y - 10;
+  const ChartBox reading_box{(left ? x - 10 - reading_width : x + 10) - 3, baseline - kFont,
+                             reading_width + 6, kFont + 4, kWhite};
+  auto clear_of_reading = [&](double l, double t, double r, double b) {
+    if (!inside) return true;
+    l -= 4, t -= 4, r += 4, b += 4;  // and not touching them either
+    const bool off_cross = r < x - 8 || l > x + 8 || b < y - 8 || t > y + 8;
+    const bool off_box = r < reading_box.left || l > reading_box.left + reading_box.width ||
+                         b < reading_box.top || t > reading_box.top + reading_box.height;
+    return off_cross && off_box;
+  };
+
   // Each band's jet where a label fits wholly inside the band: in the
   // widest run whose neighbouring rows hold the band under the whole label.
   const std::span<const DensityBand> table = RecommendationTable();
-  // The digits' height is about 0.7 em: half of it above and below the middle.
-  const int half_rows = static_cast<int>(std::ceil(kFont * 0.35 / cell_height));
+  // The digits' height is about 0.7 em: most of its half above and below the
+  // middle must lie in the band.
+  const int half_rows = static_cast<int>(std::ceil(kFont * 0.3 / cell_height));
   for (int b = 0; b < static_cast<int>(table.size()); ++b) {
     const std::string_view jet = JetOf(table[static_cast<std::size_t>(b)].text);
-    const double needed = TextWidth(jet) + 4;
+    const double needed = TextWidth(jet);
     double best = 0, best_x = 0, best_y = 0;
     for (int row = half_rows + 1; row + half_rows + 1 < rows; ++row)
       for (int column = 0; column < columns;) {
@@ -141,16 +162,19 @@ Chart JetChart(const Answer& a) {
         const double run = (end - column) * cell_width;
         if (band(column, row) == b && run >= needed && run > best) {
           const double middle = (column + end) / 2.0;
+          const double label_x = plot.left + middle * cell_width,
+                       label_y = plot.top + (row + 0.5) * cell_height;
           const int first = static_cast<int>(middle - needed / 2 / cell_width);
           const int last = static_cast<int>(std::ceil(middle + needed / 2 / cell_width));
-          bool fits = true;
+          bool fits = clear_of_reading(label_x - needed / 2, label_y - kFont / 2,
+                                       label_x + needed / 2, label_y + kFont / 2);
           for (int r = row - half_rows; fits && r <= row + half_rows; ++r)
             for (int c = std::max(first, 0); fits && c < std::min(last, columns); ++c)
               fits = band(c, r) == b;
           if (fits) {
             best = run;
-            best_x = plot.left + middle * cell_width;
-            best_y = plot.top + (row + 0.5) * cell_height + kFont * 0.35;
+            best_x = label_x;
+            best_y = label_y + kFont * 0.35;
           }
         }
         column = end;
@@ -160,21 +184,20 @@ Chart JetChart(const Answer& a) {
   }
 
   // The frame and the ticks, every 10 ℃ and 50 hPa, with their values.
-  const double right = plot.left + plot.width, bottom = plot.top + plot.height;
   for (const auto [x1, y1, x2, y2] :
        {std::array{plot.left, plot.top, right, plot.top},
         std::array{right, plot.top, right, bottom}, std::array{right, bottom, plot.left, bottom},
         std::array{plot.left, bottom, plot.left, plot.top}})
     chart.lines.push_back({x1, y1, x2, y2, 1, kBlack});
   for (double t = chart.temperature_from; t <= chart.temperature_to; t += kTickTemperature) {
-    const double x = ChartX(chart, t);
-    chart.lines.push_back({x, bottom, x, bottom + 4, 1, kBlack});
-    chart.texts.push_back({x, bottom + 17, Fixed(t, 0), Anchor::Middle, kBlack});
+    const double tick = ChartX(chart, t);
+    chart.lines.push_back({tick, bottom, tick, bottom + 4, 1, kBlack});
+    chart.texts.push_back({tick, bottom + 17, Fixed(t, 0), Anchor::Middle, kBlack});
   }
   for (double p = chart.pressure_from; p <= chart.pressure_to; p += kTickPressure) {
-    const double y = ChartY(chart, p);
-    chart.lines.push_back({plot.left - 4, y, plot.left, y, 1, kBlack});
-    chart.texts.push_back({plot.left - 6, y + kFont * 0.35, Fixed(p, 0), Anchor::End, kBlack});
+    const double tick = ChartY(chart, p);
+    chart.lines.push_back({plot.left - 4, tick, plot.left, tick, 1, kBlack});
+    chart.texts.push_back({plot.left - 6, tick + kFont * 0.35, Fixed(p, 0), Anchor::End, kBlack});
   }
   const std::string humidity = Shortest(a.RH);
   chart.texts.push_back({kCanvasWidth / 2, 18, "湿度 " + humidity + " % のときの推奨ジェット",
@@ -185,21 +208,14 @@ Chart JetChart(const Answer& a) {
 
   // The reading: a cross, black on white so that it shows on every band,
   // and its values beside it on white, kept inside the plot.
-  const std::string reading = Shortest(a.T) + " ℃・" + Shortest(a.P) + " hPa";
-  const double x = ChartX(chart, a.T), y = ChartY(chart, a.P);
-  const bool inside = x >= plot.left && x <= right && y >= plot.top && y <= bottom;
   if (inside) {
     for (const auto& [width, ink] : {std::pair{4.0, kWhite}, std::pair{2.0, kBlack}}) {
       chart.lines.push_back({x - 7, y, x + 7, y, width, ink});
       chart.lines.push_back({x, y - 7, x, y + 7, width, ink});
     }
-    const double text_width = TextWidth(reading);
-    const bool left = x + 10 + text_width > right;
-    const double baseline = y - 10 - kFont < plot.top ? y + 10 + kFont : y - 10;
-    const double start = left ? x - 10 - text_width : x + 10;
-    chart.boxes.push_back({start - 3, baseline - kFont, text_width + 6, kFont + 4, kWhite});
-    chart.texts.push_back(
-        {left ? x - 10 : x + 10, baseline, reading, left ? Anchor::End : Anchor::Start, kBlack});
+    chart.boxes.push_back(reading_box);
+    chart.texts.push_back({left ? x - 10 : x + 10, reading_box.top + kFont, reading,
+                           left ? Anchor::End : Anchor::Start, kBlack});
   }
 
   chart.summary = "湿度 " + humidity + " % のときの推奨ジェット (気温 " +
