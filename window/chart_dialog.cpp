@@ -33,7 +33,8 @@ void ChartView::paintEvent(QPaintEvent*) {
   const double scale = std::min(width() / chart_.width, height() / chart_.height);
   painter.translate((width() - chart_.width * scale) / 2, (height() - chart_.height * scale) / 2);
   painter.scale(scale, scale);
-  painter.fillRect(QRectF(0, 0, chart_.width, chart_.height), palette().base());
+  // Its texts are black: the canvas is white whatever the desktop's colours.
+  painter.fillRect(QRectF(0, 0, chart_.width, chart_.height), Qt::white);
 
   // The bands edge to edge, with no seams between them.
   painter.setPen(Qt::NoPen);
