@@ -42,68 +42,57 @@ std::string_view Jet(std::string_view text) {
   return blank == text.npos ? text : text.substr(blank + 1);
 }
 
-// One reading's grid: its name, unit, step and the format of its values.
+// One reading's grid: its name, unit, step and the format of its values,
+// and how far the reading may move on it.
 struct Grid {
   std::string_view name, unit;
   double step;
   int decimals;
   double first, last;
+  std::optional<Holding> (*holding)(double, double, double);
 };
-constexpr Grid kTemperature{"気温", "℃", 0.1, 1, -50, 60};
-constexpr Grid kPressure{"気圧", "hPa", 0.1, 1, 800, 1100};
-constexpr Grid kHumidity{"湿度", "%", 1, 0, 0, 100};
-
-std::string Value(const Grid& grid, double value) {
-  return Fixed(value, grid.decimals);
-}
+constexpr Grid kTemperature{"気温", "℃", 0.1, 1, -50, 60, TemperatureHolding};
+constexpr Grid kPressure{"気圧", "hPa", 0.1, 1, 800, 1100, PressureHolding};
+constexpr Grid kHumidity{"湿度", "%", 1, 0, 0, 100, HumidityHolding};
 
 // "気温  16.2〜21.9 ℃ なら 168 のまま" and, on a line of its own, what the
 // next grid value beyond each closed end shows. An end at the grid's edge is
 // left open: the jet holds on beyond it.
-std::string HoldingLine(const Grid& grid, std::optional<Holding> holding, std::string_view jet,
-                        auto shown_at) {
-  const std::string head = std::string(grid.name) + "  ", unit = " " + std::string(grid.unit);
+std::string HoldingLine(const Grid& grid, const Answer& a) {
+  const std::optional<Holding> holding = grid.holding(a.T, a.P, a.RH);
+  const std::string_view jet = Jet(a.text), unit = grid.unit;
+  auto value = [&grid](double v) { return Fixed(v, grid.decimals); };
   if (!holding)
-    return head + Value(grid, grid.first) + "〜" + Value(grid, grid.last) + unit +
-           " のどの値でも " + std::string(jet) + " になりません";
+    return Concat({grid.name, "  ", value(grid.first), "〜", value(grid.last), " ", unit,
+                   " のどの値でも ", jet, " になりません"});
   const bool open_low = holding->lowest == grid.first, open_high = holding->highest == grid.last;
-  if (open_low && open_high) return head + "どの値でも " + std::string(jet) + " のまま";
-  const std::string range =
-      open_low    ? "〜" + Value(grid, holding->highest) + unit
-      : open_high ? Value(grid, holding->lowest) + unit + "〜"
-                  : Value(grid, holding->lowest) + "〜" + Value(grid, holding->highest) + unit;
-  std::string line = head + range + " なら " + std::string(jet) + " のまま\n  ";
-  // The neighbouring grid values, k ± 1 as the grid counts them.
-  auto beyond = [&](double end, int direction) {
+  if (open_low && open_high) return Concat({grid.name, "  どの値でも ", jet, " のまま"});
+  const std::string low = open_low ? "" : value(holding->lowest),
+                    high = open_high ? "" : value(holding->highest);
+  std::string line =
+      Concat({grid.name, "  ", low, open_high ? " " : "", open_high ? unit : "", "〜", high,
+              open_high ? "" : " ", open_high ? "" : unit, " なら ", jet, " のまま\n  "});
+  // What Select shows at the neighbouring grid value, k ± 1 as the grid
+  // counts them, the other two readings held.
+  auto beyond = [&](double end, int direction, std::string_view side) {
     const double k = std::round(end / grid.step) + direction;
-    return grid.decimals ? k / 10.0 : k;
+    const double v = grid.decimals ? k / 10.0 : k;
+    const std::string_view shown =
+        RecommendationFor(&grid == &kTemperature ? v : a.T, &grid == &kPressure ? v : a.P,
+                          &grid == &kHumidity ? v : a.RH);
+    return Concat({value(v), " ", unit, side, Jet(shown)});
   };
-  std::string_view comma;
-  if (!open_low) {
-    const double below = beyond(holding->lowest, -1);
-    line += Value(grid, below) + unit + " 以下 " + std::string(Jet(shown_at(below)));
-    comma = "、";
-  }
-  if (!open_high) {
-    const double above = beyond(holding->highest, +1);
-    line += std::string(comma) + Value(grid, above) + unit + " 以上 " +
-            std::string(Jet(shown_at(above)));
-  }
+  if (!open_low) line += beyond(holding->lowest, -1, " 以下 ");
+  if (!open_low && !open_high) line += "、";
+  if (!open_high) line += beyond(holding->highest, +1, " 以上 ");
   return line;
 }
 
 }  // namespace
 
 std::string HoldingLines(const Answer& a) {
-  const std::string_view jet = Jet(a.text);
-  return HoldingLine(kTemperature, TemperatureHolding(a.T, a.P, a.RH), jet,
-                     [&](double t) { return RecommendationFor(t, a.P, a.RH); }) +
-         "\n" +
-         HoldingLine(kPressure, PressureHolding(a.T, a.P, a.RH), jet,
-                     [&](double p) { return RecommendationFor(a.T, p, a.RH); }) +
-         "\n" + HoldingLine(kHumidity, HumidityHolding(a.T, a.P, a.RH), jet, [&](double rh) {
-           return RecommendationFor(a.T, a.P, rh);
-         });
+  return Concat({HoldingLine(kTemperature, a), "\n", HoldingLine(kPressure, a), "\n",
+                 HoldingLine(kHumidity, a)});
 }
 
 std::string Explain(const Answer& answer) {

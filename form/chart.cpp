@@ -128,7 +128,7 @@ Chart JetChart(const Answer& a) {
   // Where the reading is marked, worked out first: no band's label may
   // cover the cross or its values.
   const double right = plot.left + plot.width, bottom = plot.top + plot.height;
-  const std::string reading = Shortest(a.T) + " ℃・" + Shortest(a.P) + " hPa";
+  const std::string reading = Concat({Shortest(a.T), " ℃・", Shortest(a.P), " hPa"});
   const double x = ChartX(chart, a.T), y = ChartY(chart, a.P);
   const bool inside = x >= plot.left && x <= right && y >= plot.top && y <= bottom;
   const double reading_width = TextWidth(reading);
@@ -200,8 +200,9 @@ Chart JetChart(const Answer& a) {
     chart.texts.push_back({plot.left - 6, tick + kFont * 0.35, Fixed(p, 0), Anchor::End, kBlack});
   }
   const std::string humidity = Shortest(a.RH);
-  chart.texts.push_back({kCanvasWidth / 2, 18, "湿度 " + humidity + " % のときの推奨ジェット",
-                         Anchor::Middle, kBlack});
+  chart.texts.push_back({kCanvasWidth / 2, 18,
+                         Concat({"湿度 ", humidity, " % のときの推奨ジェット"}), Anchor::Middle,
+                         kBlack});
   chart.texts.push_back({4, 18, "hPa", Anchor::Start, kBlack});
   chart.texts.push_back(
       {plot.left + plot.width / 2, bottom + 36, "気温 ℃", Anchor::Middle, kBlack});
@@ -218,11 +219,11 @@ Chart JetChart(const Answer& a) {
                            left ? Anchor::End : Anchor::Start, kBlack});
   }
 
-  chart.summary = "湿度 " + humidity + " % のときの推奨ジェット (気温 " +
-                  Fixed(chart.temperature_from, 0) + "〜" + Fixed(chart.temperature_to, 0) +
-                  " ℃、気圧 " + Fixed(chart.pressure_from, 0) + "〜" + Fixed(chart.pressure_to, 0) +
-                  " hPa)\n" + (inside ? "印は今の " : "今の ") + reading +
-                  (inside ? "、" : " は図の外、") + std::string(a.text) + "\n" + HoldingLines(a);
+  chart.summary =
+      Concat({"湿度 ", humidity, " % のときの推奨ジェット (気温 ", Fixed(chart.temperature_from, 0),
+              "〜", Fixed(chart.temperature_to, 0), " ℃、気圧 ", Fixed(chart.pressure_from, 0),
+              "〜", Fixed(chart.pressure_to, 0), " hPa)\n", inside ? "印は今の " : "今の ", reading,
+              inside ? "、" : " は図の外、", a.text, "\n", HoldingLines(a)});
   return chart;
 }
 

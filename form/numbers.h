@@ -1,8 +1,10 @@
 #pragma once
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
-// Numbers as the program prints them, by {fmt} on every target, so that
+// Numbers and texts as the program writes them, by {fmt} on every target, so that
 // Linux, Windows and the web show the same digits. No locale: the point is
 // always '.', and no digits are grouped. All of the program's float printing
 // lives in numbers.cpp, so that {fmt}'s float code is built in once.
@@ -16,5 +18,9 @@ std::string Significant(double value, int digits);
 
 // The shortest decimal that reads back as the same double.
 std::string Shortest(double value);
+
+// The parts one after the other: one call where a chain of + would build
+// each step anew (and, in WebAssembly, inline each).
+std::string Concat(std::initializer_list<std::string_view> parts);
 
 }  // namespace jet::form

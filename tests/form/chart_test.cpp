@@ -61,11 +61,12 @@ TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
   // beside it; the title names the humidity.
   const double x = chart.plot.left + 30.0 / 50 * chart.plot.width;
   const double y = chart.plot.top + 37.0 / 200 * chart.plot.height;
-  EXPECT_TRUE(std::ranges::any_of(chart.lines, [&](const ChartLine& l) {
+  EXPECT_TRUE(std::any_of(chart.lines.begin(), chart.lines.end(), [&](const ChartLine& l) {
     return l.x1 == x - 7 && l.x2 == x + 7 && l.y1 == y && l.y2 == y;
   }));
   auto has_text = [&](std::string_view text) {
-    return std::ranges::any_of(chart.texts, [&](const ChartText& t) { return t.text == text; });
+    return std::any_of(chart.texts.begin(), chart.texts.end(),
+                       [&](const ChartText& t) { return t.text == text; });
   };
   EXPECT_TRUE(has_text("20 ℃・1013 hPa"));
   EXPECT_TRUE(has_text("湿度 50 % のときの推奨ジェット"));
