@@ -48,6 +48,7 @@ async function start() {
     const explained = call(jet._jet_explanation);
     result.title = explained;
     $('txtMJ-tip').textContent = explained;
+    $('cmdChart').disabled = !explained;
   }
 
   function run(command) {
@@ -136,6 +137,20 @@ async function start() {
   }
   $('cmdApply').addEventListener('click', applyStation);
   $('cmdCancel').addEventListener('click', () => pressure.close());
+
+  // The jet chart of the recommendation shown: the picture comes from the
+  // WebAssembly module as SVG, silent to screen readers, which read the
+  // words under it. Escape or 閉じる closes it; nothing else changes.
+  const chart = $('chart');
+  $('cmdChart').addEventListener('click', () => {
+    const drawn = call(jet._jet_chart);
+    if (!drawn) return;
+    const {svg, summary} = JSON.parse(drawn);
+    $('chart-picture').innerHTML = svg;
+    $('chart-text').textContent = summary;
+    showModal(chart, $('chart-close'));
+  });
+  $('chart-close').addEventListener('click', () => chart.close());
 
   document.documentElement.dataset.ready = '';
 }

@@ -9,8 +9,10 @@
 #include <string_view>
 
 #include "form/answer.h"
+#include "form/chart.h"
 #include "form/commands.h"
 #include "form/layout.h"
+#include "form/numbers.h"
 #include "form/pressure.h"
 
 namespace {
@@ -127,6 +129,59 @@ std::string ControlsJson(std::span<const jet::form::Control> controls) {
   return json + "]";
 }
 
+// Text for SVG: the chart's texts are the program's own, but kept safe.
+std::string Escaped(std::string_view text) {
+  std::string escaped;
+  for (const char c : text) {
+    if (c == '&')
+      escaped += "&amp;";
+    else if (c == '<')
+      escaped += "&lt;";
+    else
+      escaped += c;
+  }
+  return escaped;
+}
+
+std::string Colour(jet::form::Rgb rgb) {
+  constexpr char kHex[] = "0123456789abcdef";
+  std::string colour = "#";
+  for (const int part : {rgb.red, rgb.green, rgb.blue}) {
+    colour += kHex[part >> 4];
+    colour += kHex[part & 15];
+  }
+  return colour;
+}
+
+// The chart as inline SVG in its own units, so that it stays sharp at any
+// zoom; the bands without antialiased seams between them.
+std::string Svg(const jet::form::Chart& chart) {
+  using jet::form::Concat;
+  using jet::form::Shortest;
+  std::string svg =
+      Concat({"<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ", Shortest(chart.width),
+              " ", Shortest(chart.height), "\" font-size=\"", Shortest(chart.font_size),
+              "\" aria-hidden=\"true\"><rect width=\"100%\" height=\"100%\" "
+              "fill=\"#fff\"/><g shape-rendering=\"crispEdges\">"});
+  for (const jet::form::ChartBox& b : chart.boxes)
+    svg += Concat({"<rect x=\"", Shortest(b.left), "\" y=\"", Shortest(b.top), "\" width=\"",
+                   Shortest(b.width), "\" height=\"", Shortest(b.height), "\" fill=\"",
+                   Colour(b.colour), "\"/>"});
+  svg += "</g>";
+  for (const jet::form::ChartLine& l : chart.lines)
+    svg += Concat({"<line x1=\"", Shortest(l.x1), "\" y1=\"", Shortest(l.y1), "\" x2=\"",
+                   Shortest(l.x2), "\" y2=\"", Shortest(l.y2), "\" stroke=\"", Colour(l.colour),
+                   "\" stroke-width=\"", Shortest(l.width), "\"/>"});
+  for (const jet::form::ChartText& t : chart.texts) {
+    const char* anchor = t.anchor == jet::form::Anchor::Start    ? "start"
+                         : t.anchor == jet::form::Anchor::Middle ? "middle"
+                                                                 : "end";
+    svg += Concat({"<text x=\"", Shortest(t.x), "\" y=\"", Shortest(t.y), "\" text-anchor=\"",
+                   anchor, "\" fill=\"", Colour(t.colour), "\">", Escaped(t.text), "</text>"});
+  }
+  return svg + "</svg>";
+}
+
 // Runs a command; the error report, or "" when it went well.
 template <typename Command>
 const char* Run(Command command) {
@@ -160,7 +215,10 @@ EMSCRIPTEN_KEEPALIVE const char* jet_window() {
   json += "],\"controls\":" + ControlsJson(jet::form::Controls()) +
           ",\"pressure\":{\"title\":" + Quoted(jet::form::kPressureTitle) +
           ",\"button\":" + Quoted(jet::form::kPressureButton) +
-          ",\"controls\":" + ControlsJson(jet::form::PressureControls()) + "}";
+          ",\"controls\":" + ControlsJson(jet::form::PressureControls()) + "}" +
+          ",\"chart\":{\"title\":" + Quoted(jet::form::kChartTitle) +
+          ",\"button\":" + Quoted(jet::form::kChartButton) +
+          ",\"close\":" + Quoted(jet::form::kChartClose) + "}";
   return Hand(json + "}");
 }
 
@@ -179,6 +237,14 @@ EMSCRIPTEN_KEEPALIVE const char* jet_explanation() {
 }
 EMSCRIPTEN_KEEPALIVE const char* jet_logbook_line() {
   return Hand(answer ? jet::form::LogbookLine(*answer) : std::string());
+}
+
+// The jet chart of the recommendation shown, as JSON: the picture as SVG
+// and what it shows in words; "" while there is none.
+EMSCRIPTEN_KEEPALIVE const char* jet_chart() {
+  if (!answer) return Hand({});
+  const jet::form::Chart chart = jet::form::JetChart(*answer);
+  return Hand("{\"svg\":" + Quoted(Svg(chart)) + ",\"summary\":" + Quoted(chart.summary) + "}");
 }
 
 // The pressure converter's result line and the text for the pressure box

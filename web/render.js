@@ -116,6 +116,9 @@ createJet().then((jet) => {
       .replace('@FORM@', formHtml(table))
       .replace('@PRESSURE_BUTTON@', escapeHtml(table.pressure.button))
       .replace('@PRESSURE@', pressureHtml(table.pressure))
+      .replace('@CHART_BUTTON@', escapeHtml(table.chart.button))
+      .replace('@CHART_TITLE@', escapeHtml(table.chart.title))
+      .replace('@CHART_CLOSE@', escapeHtml(table.chart.close))
       .replaceAll('@ERROR_TITLE@', escapeHtml(table.errorTitle))
       .replaceAll('@COPY@', escapeHtml(table.copyCaption))
       .replaceAll('@VERSION@', version);

@@ -210,6 +210,19 @@ const style = (id, name) => b.js((id, name) => getComputedStyle(document.getElem
 // has read it.)
 const labelOf = (id) => b.js((id) => document.querySelector(`label[for="${id}"]`)?.id, id);
 const focus = (id) => b.js((id) => document.getElementById(id).focus(), id);
+// Waits for a dialog's close event, after which the page has moved the
+// focus: reading it sooner passes a page that leaves it in the dialog.
+const watchClose = (id) => b.js((id) => {
+  window.closedDialog = '';
+  document.getElementById(id).addEventListener('close', () => (window.closedDialog = id), {once: true});
+}, id);
+const closed = (id) => waitFor(() => b.js((id) => window.closedDialog === id, id), `${id} to close`);
+const chartShown = () => b.js(() => ({
+  modal: document.getElementById('chart').matches(':modal'),
+  bands: document.querySelectorAll('#chart-picture svg rect').length,
+  summary: document.getElementById('chart-text').textContent,
+  title: document.getElementById('chart-title').textContent,
+}));
 // A focused button pressed from the keyboard, or clicked where the driver's
 // keys cannot press it.
 async function pressButton(id, key) {
@@ -355,8 +368,22 @@ step('the keyboard, and the pressure converter', async () => {
   assert.equal(await isOpen('pressure'), true);
   await b.press('Backspace');
   assert.equal(await value('lblStation'), '現地気圧  956.0 hPa');
+  // The line follows the dialog's own temperature field, not the form's.
+  const typeTemperature = (t) => b.js((t) => {
+    const field = document.getElementById('txtAirTemp');
+    field.value = t;
+    field.dispatchEvent(new Event('input', {bubbles: true}));
+  }, t);
+  await typeTemperature('-5');
+  assert.equal(await value('lblStation'), '現地気圧  950.8 hPa');
+  await typeTemperature('20');
+  // Return that confirms an input method's text applies nothing.
+  await b.js(() => document.getElementById('txtAltitude').dispatchEvent(new KeyboardEvent('keydown',
+      {bubbles: true, cancelable: true, key: 'Enter', isComposing: true})));
+  assert.equal(await isOpen('pressure'), true);
+  await watchClose('pressure');
   await b.press('Enter');
-  assert.equal(await isOpen('pressure'), false);
+  await closed('pressure');
   assert.deepEqual([...await values('lblBphpa', 'txtMJ'), await focused()], ['956.0', '', 'cmd']);
   await pressButton('cmd', 'Enter');
   assert.equal(await value('txtMJ'), '推奨  162-160');
@@ -422,6 +449,18 @@ step('the result explains itself and copies a logbook line', async () => {
   // A desktop click on the box opens nothing: the tooltip explains.
   await b.click('txtMJ');
   assert.equal(await isOpen('explanation'), false);
+  // The jet chart: painted, with what it shows in words; Escape closes it,
+  // and nothing in the form has changed.
+  await b.click('cmdChart');
+  const chart = await chartShown();
+  assert.ok(chart.modal && chart.bands > 100, JSON.stringify(chart));
+  assert.equal(chart.title, 'ジェット早見表');
+  assert.ok(chart.summary.includes('\n気温  16.2〜21.9 ℃ なら 168 のまま\n'), chart.summary);
+  assert.equal(await focused(), 'chart-close');
+  await watchClose('chart');
+  await b.press('Escape');
+  await closed('chart');
+  assert.deepEqual([...await values('lblTemp', 'txtMJ'), await focused()], [' 20', '推奨  168', 'cmdChart']);
   // Readings that give no real air, and Clear, leave nothing to explain.
   await setReadings('20', '', '50');
   await b.click('cmd');
@@ -430,6 +469,7 @@ step('the result explains itself and copies a logbook line', async () => {
   await b.click('cmd');
   await b.click('cmdclear');
   assert.equal(await attribute('txtMJ', 'title'), '');
+  assert.equal(await b.js(() => document.getElementById('cmdChart').disabled), true);
 });
 
 step('on a phone the form fills the screen', async () => {
@@ -447,7 +487,7 @@ step('on a phone the form fills the screen', async () => {
     const where = `${width} × ${height}`;
     assert.ok(scrollWidth <= clientWidth, `${where}: no scrolling sideways`);
     assert.ok(scrollHeight <= clientHeight + 40, `${where}: only the version line may scroll`);
-    const fit = await b.js(() => [...document.querySelectorAll('main .control, #cmdPressure')].map((e) => {
+    const fit = await b.js(() => [...document.querySelectorAll('main .control, .under-form button')].map((e) => {
       const r = e.getBoundingClientRect();
       return {id: e.id, left: r.left, right: r.right, bottom: r.bottom, height: r.height,
         fits: e.scrollWidth <= e.clientWidth + 1, font: parseFloat(getComputedStyle(e).fontSize),
@@ -458,7 +498,8 @@ step('on a phone the form fills the screen', async () => {
       assert.ok(c.fits, `${where}: ${c.id}'s caption fits`);
       if (c.input) assert.ok(c.font >= 16, `${where}: ${c.id} at ${c.font} px`);
     }
-    assert.ok(fit.find((c) => c.id === 'cmdPressure').height >= 44, `${where}: a button for a finger`);
+    for (const id of ['cmdPressure', 'cmdChart'])
+      assert.ok(fit.find((c) => c.id === id).height >= 44, `${where}: ${id} for a finger`);
     if (width < height) { // portrait: the form takes the screen's width
       const form = fit.find((c) => c.id === 'txtMJ');
       assert.ok(form.right - form.left > 0.85 * clientWidth, `${where}: the form is ${form.right - form.left} px wide`);
@@ -495,6 +536,16 @@ step('on a phone the form fills the screen', async () => {
     assert.equal(await b.js(() => document.getElementById('explanation-status').textContent), '');
     await b.tap('explanation-close');
   }
+
+  // The chart fits the phone's width, its texts at 12 px or more.
+  await b.click('cmdChart');
+  const [picture, dialog] = await b.js(() => ['#chart-picture svg', '#chart'].map((q) =>
+    document.querySelector(q).getBoundingClientRect().toJSON()));
+  const across = await b.js(() => document.documentElement.clientWidth);
+  assert.ok(dialog.left >= 0 && dialog.right <= across, JSON.stringify(dialog));
+  assert.ok(picture.width / 360 * 14 >= 12, `chart texts at ${picture.width / 360 * 14} px`);
+  await screenshot('web-chart-phone.png');
+  await b.click('chart-close');
 
   // The converter fits above a phone's keyboard (about half the screen),
   // with fields large enough that iOS does not zoom in.
