@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "form/pressure.h"
+
 namespace jet::form {
 namespace {
 
@@ -13,18 +15,27 @@ bool Overlap(const Rect& a, const Rect& b) {
          b.top < a.top + a.height;
 }
 
-TEST(Layout, EveryControlIsWholePixelsAt96DpiInsideTheClientArea) {
+// The main window and the pressure converter: every control on whole pixels
+// at 96 dpi, inside its window, and none on top of another.
+TEST(Layout, EveryControlIsWholePixelsAt96DpiInsideItsWindowAndAlone) {
   EXPECT_EQ(kClientWidth / 15, 234);
   EXPECT_EQ(kClientHeight / 15, 207);
-  for (const Control& c : Controls()) {
-    SCOPED_TRACE(c.name);
-    for (const int twips : {c.place.left, c.place.top, c.place.width, c.place.height})
-      EXPECT_EQ(twips % 15, 0);
-    EXPECT_LE(c.place.left + c.place.width, kClientWidth);
-    EXPECT_LE(c.place.top + c.place.height, kClientHeight);
-    for (const Control& other : Controls()) {
-      if (&other != &c) {
-        EXPECT_FALSE(Overlap(c.place, other.place)) << other.name;
+  const struct {
+    std::span<const Control> controls;
+    int width, height;
+  } windows[] = {{Controls(), kClientWidth, kClientHeight},
+                 {PressureControls(), kPressureWidth, kPressureHeight}};
+  for (const auto& window : windows) {
+    for (const Control& c : window.controls) {
+      SCOPED_TRACE(c.name);
+      for (const int twips : {c.place.left, c.place.top, c.place.width, c.place.height})
+        EXPECT_EQ(twips % 15, 0);
+      EXPECT_LE(c.place.left + c.place.width, window.width);
+      EXPECT_LE(c.place.top + c.place.height, window.height);
+      for (const Control& other : window.controls) {
+        if (&other != &c) {
+          EXPECT_FALSE(Overlap(c.place, other.place)) << other.name;
+        }
       }
     }
   }
