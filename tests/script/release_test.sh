@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# script/release's refusals and its release notes, in a small repository of
-# its own (the refusals come before anything is built):
+# script/release's refusals, its release notes and a whole run, in a small
+# repository of its own where a stand-in makes each package in a moment:
 #   release_test.sh SOURCE_DIR
 set -euo pipefail
 source_dir=$1
@@ -36,7 +36,19 @@ cat >"$repo/CHANGELOG.md" <<'NOTES'
 
 - The first thing.
 NOTES
-printf '/dist/\n/.dist.*/\n' >"$repo/.gitignore"
+# The stand-in: a small file where each download would be made.
+cat >"$repo/script/package" <<'PACKAGE'
+#!/usr/bin/env bash
+set -e
+case "${1:-}" in
+  "") mkdir -p build/release && echo deb >build/release/jetselect_2.3.0.0_amd64.deb ;;
+  windows) mkdir -p build/windows && echo zip >build/windows/jetselect-2.03-win64.zip &&
+    echo exe >build/windows/jetselect-2.03-setup.exe ;;
+  web) mkdir -p build/web && echo site >build/web/jetselect-2.03-web.zip ;;
+esac
+PACKAGE
+chmod +x "$repo/script/package"
+printf '/dist/\n/.dist.*/\n/build/\n' >"$repo/.gitignore"
 cd "$repo"
 git init -q && git add -A && git commit -qm start
 mkdir dist && echo old >dist/kept
@@ -64,6 +76,20 @@ git checkout -q CHANGELOG.md
 touch stray
 refuses "uncommitted changes"
 rm stray
+
+# A whole run: the five downloads, their sums, every one of them checked, and
+# the notes; the old dist/ replaced.
+script/release v2.03 >/dev/null || fail "script/release v2.03 failed"
+files=(jetselect-2.03-setup.exe jetselect-2.03-src.tar.gz jetselect-2.03-web.zip
+       jetselect-2.03-win64.zip jetselect_2.3.0.0_amd64.deb)
+[ "$(ls dist | sort | tr '\n' ' ')" = "$(printf '%s\n' "${files[@]}" RELEASE-NOTES.md SHA256SUMS | sort | tr '\n' ' ')" ] ||
+  fail "dist/ holds: $(ls dist)"
+[ "$(cut -c67- dist/SHA256SUMS | sort | tr '\n' ' ')" = "${files[*]} " ] ||
+  fail "SHA256SUMS lists: $(cut -c67- dist/SHA256SUMS)"
+(cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
+[ "$(cat dist/RELEASE-NOTES.md)" = "$(script/release notes)" ] || fail "RELEASE-NOTES.md"
+rm -rf dist && mkdir dist && echo old >dist/kept
+
 sed -i 's/2\.3\.0\.0/2.4.0.0/' CMakeLists.txt && git commit -qam "2.04"
 refuses "CHANGELOG.md has no section for 2.04" v2.04
-echo "release: refusals and notes as they should be"
+echo "release: refusals, notes and a whole run as they should be"
