@@ -23,8 +23,6 @@ const struct {
      Holding{954.9, 956.2}, Holding{50, 54}},
     {"the top band reaches the grid's ends, 推奨  175", 5, 1020, 30, Holding{-50, 5.5},
      Holding{1017.7, 1100}, Holding{0, 56}},
-    {"the bottom band, 推奨  160", 30, 1000, 80, Holding{28.3, 60}, Holding{800, 1009.3},
-     Holding{59, 100}},
     // 0 °C and 996 hPa lie on the grid; 996.8 is the last step before 175.
     {"on a grid value inside a pair band, 推奨  175-172", 0, 996, 0, Holding{-0.2, 0.1},
      Holding{995.6, 996.8}, Holding{0, 6}},
