@@ -39,13 +39,12 @@ NOTES
 # The stand-in: a small file where each download would be made.
 cat >"$repo/script/package" <<'PACKAGE'
 #!/usr/bin/env bash
-set -e
 case "${1:-}" in
-  "") mkdir -p build/release && echo deb >build/release/jetselect_2.3.0.0_amd64.deb ;;
-  windows) mkdir -p build/windows && echo zip >build/windows/jetselect-2.03-win64.zip &&
-    echo exe >build/windows/jetselect-2.03-setup.exe ;;
-  web) mkdir -p build/web && echo site >build/web/jetselect-2.03-web.zip ;;
+  "") files=release/jetselect_2.3.0.0_amd64.deb ;;
+  windows) files="windows/jetselect-2.03-win64.zip windows/jetselect-2.03-setup.exe" ;;
+  web) files=web/jetselect-2.03-web.zip ;;
 esac
+for file in $files; do mkdir -p "build/${file%/*}" && echo "$file" >"build/$file"; done
 PACKAGE
 chmod +x "$repo/script/package"
 printf '/dist/\n/.dist.*/\n/build/\n' >"$repo/.gitignore"
@@ -82,10 +81,9 @@ rm stray
 script/release v2.03 >/dev/null || fail "script/release v2.03 failed"
 files=(jetselect-2.03-setup.exe jetselect-2.03-src.tar.gz jetselect-2.03-web.zip
        jetselect-2.03-win64.zip jetselect_2.3.0.0_amd64.deb)
-[ "$(ls dist | sort | tr '\n' ' ')" = "$(printf '%s\n' "${files[@]}" RELEASE-NOTES.md SHA256SUMS | sort | tr '\n' ' ')" ] ||
-  fail "dist/ holds: $(ls dist)"
-[ "$(cut -c67- dist/SHA256SUMS | sort | tr '\n' ' ')" = "${files[*]} " ] ||
-  fail "SHA256SUMS lists: $(cut -c67- dist/SHA256SUMS)"
+sums=$(cut -c67- dist/SHA256SUMS | sort | tr '\n' ' ')
+[ "$sums" = "${files[*]} " ] && [ "$(ls dist | sort | tr '\n' ' ')" = "$(printf '%s\n' "${files[@]}" \
+  RELEASE-NOTES.md SHA256SUMS | sort | tr '\n' ' ')" ] || fail "dist/ holds $(ls dist), sums for $sums"
 (cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
 [ "$(cat dist/RELEASE-NOTES.md)" = "$(script/release notes)" ] || fail "RELEASE-NOTES.md"
 rm -rf dist && mkdir dist && echo old >dist/kept
