@@ -26,16 +26,9 @@ class ChartDialog {
     if (font_) DeleteObject(font_);
   }
 
-  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-    auto* self = reinterpret_cast<ChartDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_INITDIALOG) self->hwnd_ = dialog;
-    return self->Handle(message, wparam, lparam);
-  }
-
- private:
-  INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  // Every message of the dialog, from WM_INITDIALOG on.
+  INT_PTR Handle(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) hwnd_ = dialog;
     switch (message) {
       case WM_INITDIALOG:
         return OnInit();
@@ -57,6 +50,7 @@ class ChartDialog {
     return FALSE;
   }
 
+ private:
   int Px(double units) const { return static_cast<int>(std::lround(units * dpi_ / 96.0)); }
 
   BOOL OnInit() {
@@ -186,7 +180,7 @@ class ChartDialog {
 
 void ShowJetChart(HWND owner, const form::Answer& answer) {
   ChartDialog dialog(answer);
-  RunModal(owner, kStyle, ChartDialog::Proc, reinterpret_cast<LPARAM>(&dialog));
+  RunModal(owner, kStyle, dialog);
 }
 
 }  // namespace jet::win32

@@ -17,18 +17,11 @@ class PressureDialog {
   PressureDialog(const std::wstring& temperature, PressureMemory& memory)
       : temperature_(temperature), memory_(memory) {}
 
-  static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) noexcept {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-    auto* self = reinterpret_cast<PressureDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    if (!self) return FALSE;
-    if (message == WM_INITDIALOG) self->hwnd_ = dialog;
-    return self->Handle(message, wparam, lparam);
-  }
-
   std::wstring pressure;  // what Apply gives; empty while a field is wrong
 
- private:
-  INT_PTR Handle(UINT message, WPARAM wparam, LPARAM lparam) {
+  // Every message of the dialog, from WM_INITDIALOG on.
+  INT_PTR Handle(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_INITDIALOG) hwnd_ = dialog;
     switch (message) {
       case WM_INITDIALOG:
         return OnInit();
@@ -48,6 +41,7 @@ class PressureDialog {
     return FALSE;
   }
 
+ private:
   HWND Item(std::string_view name) const { return GetDlgItem(hwnd_, PressureControlId(name)); }
 
   std::wstring TextOf(std::string_view name) const {
@@ -120,8 +114,7 @@ std::optional<std::wstring> AskStationPressure(HWND owner, const std::wstring& t
                                                PressureMemory& memory) {
   // The controls come from the table, in WM_INITDIALOG.
   PressureDialog dialog(temperature, memory);
-  const INT_PTR result =
-      RunModal(owner, kStyle, PressureDialog::Proc, reinterpret_cast<LPARAM>(&dialog));
+  const INT_PTR result = RunModal(owner, kStyle, dialog);
   if (result != IDOK) return std::nullopt;
   return dialog.pressure;
 }

@@ -269,6 +269,8 @@ TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
   auto converter = [&](std::initializer_list<WORD> choose) {
     PressKeys({VK_SHIFT, VK_F10});
     EXPECT_TRUE(WaitFor([this] { return Popup(L"#32768") != nullptr; }));
+    // Wine's menu may be shown a moment before it takes keys (seen under load).
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
     for (const WORD key : choose) PressKeys({key});
     return WaitFor([&] { return (dialog = Popup(L"#32770")) != nullptr; });
   };
@@ -361,6 +363,7 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   // closes it and nothing in the window has changed.
   PostMessageW(Control("txtMJ"), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control("txtMJ")), -1);
   ASSERT_TRUE(WaitFor([this] { return Popup(L"#32768") != nullptr; }));
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
   PressKeys({VK_UP});
   PressKeys({VK_RETURN});
   HWND chart = nullptr;
