@@ -55,9 +55,9 @@ constexpr Grid kTemperature{"気温", "℃", 0.1, 1, -50, 60, TemperatureHolding
 constexpr Grid kPressure{"気圧", "hPa", 0.1, 1, 800, 1100, PressureHolding};
 constexpr Grid kHumidity{"湿度", "%", 1, 0, 0, 100, HumidityHolding};
 
-// "気温  16.2〜21.9 ℃ なら 168 のまま" and, on a line of its own, what the
-// next grid value beyond each closed end shows. An end at the grid's edge is
-// left open: the jet holds on beyond it.
+// "気温  16.2〜21.9 ℃ なら 168 のまま" and, each on a line of its own (short
+// enough for a phone), what the next grid value beyond each closed end shows. An end at the grid's
+// edge is left open: the jet holds on beyond it.
 std::string HoldingLine(const Grid& grid, const Answer& a) {
   const std::optional<Holding> holding = grid.holding(a.T, a.P, a.RH);
   const std::string_view jet = Jet(a.text), unit = grid.unit;
@@ -71,7 +71,7 @@ std::string HoldingLine(const Grid& grid, const Answer& a) {
                     high = open_high ? "" : value(holding->highest);
   std::string line =
       Concat({grid.name, "  ", low, open_high ? " " : "", open_high ? unit : "", "〜", high,
-              open_high ? "" : " ", open_high ? "" : unit, " なら ", jet, " のまま\n  "});
+              open_high ? "" : " ", open_high ? "" : unit, " なら ", jet, " のまま"});
   // What Select shows at the neighbouring grid value, k ± 1 as the grid
   // counts them, the other two readings held.
   auto beyond = [&](double end, int direction, std::string_view side) {
@@ -80,10 +80,9 @@ std::string HoldingLine(const Grid& grid, const Answer& a) {
     const std::string_view shown =
         RecommendationFor(&grid == &kTemperature ? v : a.T, &grid == &kPressure ? v : a.P,
                           &grid == &kHumidity ? v : a.RH);
-    return Concat({value(v), " ", unit, side, Jet(shown)});
+    return Concat({"\n  ", value(v), " ", unit, side, Jet(shown)});
   };
   if (!open_low) line += beyond(holding->lowest, -1, " 以下 ");
-  if (!open_low && !open_high) line += "、";
   if (!open_high) line += beyond(holding->highest, +1, " 以上 ");
   return line;
 }
