@@ -14,7 +14,6 @@ std::string_view RecommendationFor(double temperature_c, double pressure_mb, dou
 // Both ends are grid values, and both belong to the run.
 struct Holding {
   double lowest, highest;
-  bool operator==(const Holding&) const = default;
 };
 
 // The readings are as Select reads them from the boxes: °C, mb (hPa) and

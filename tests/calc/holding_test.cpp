@@ -4,6 +4,12 @@
 
 #include <optional>
 
+namespace jet {
+bool operator==(const Holding& a, const Holding& b) {
+  return a.lowest == b.lowest && a.highest == b.highest;
+}
+}  // namespace jet
+
 namespace {
 
 using jet::Holding;
