@@ -283,7 +283,7 @@ TEST_F(Window, TheKeyboardMovesAndPressesAsInTheLinuxWindow) {
         if (GetDlgCtrlID(window) == jet::win32::PressureControlId("lblStation")) ++*announcements;
       },
       process_.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
-  ASSERT_TRUE(converter({VK_DOWN, VK_RETURN}));  // the first item, above the edit items
+  ASSERT_TRUE(converter({VK_HOME, VK_RETURN}));  // the first item, above the edit items
   const auto item = [&dialog](const char* name) {
     return GetDlgItem(dialog, jet::win32::PressureControlId(name));
   };
