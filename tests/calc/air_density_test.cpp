@@ -126,7 +126,6 @@ TEST(AirDensity, DensityAltitudeIsTheSameOnEveryTarget) {
     EXPECT_EQ(Bits(jet::DensityAltitude(c.D)), Bits(c.altitude))
         << std::hexfloat << c.D << ": " << jet::DensityAltitude(c.D);
   EXPECT_TRUE(std::isnan(jet::DensityAltitude(0)));
-  EXPECT_TRUE(std::isnan(jet::DensityAltitude(-0.001)));
 
   std::uint64_t hash = 14695981039346656037u;  // FNV-1a over the bits
   for (double D = 0.05; D <= 0.095; D += 0.0000371)
