@@ -118,7 +118,6 @@ TEST(AirDensity, DensityAltitudeIsTheSameOnEveryTarget) {
       {0x1.30656e1705a2fp-4, 0x1.299b825d0675fp+8},   // 20 °C, 1013, 50 %: 297.607 m
       {0x1.45f74ea8160c9p-4, -0x1.a078164ae97ccp+8},  // 5 °C, 1020, 30 %: below sea level
       {0x1.1f117282860b5p-4, 0x1.c1ee31f40b789p+9},   // 20 °C, 956.0, 50 %: 899.861 m
-      {0x1.28e32bbd129dp-5, 0x1.bde9855be8be8p+12},   // 20 °C, 500, 50 %: 7134.595 m
       {0.07, 0x1.c81f1d42e1e65p+9},                   // a band's edge
       {0.0764763, 0x1.f6199415cf181p-5},              // standard air, 1.225 kg/m³: 0.06 m
   };

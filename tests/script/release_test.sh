@@ -84,7 +84,6 @@ files=(jetselect-2.03-setup.exe jetselect-2.03-src.tar.gz jetselect-2.03-web.zip
 sums=$(cut -c67- dist/SHA256SUMS | sort | tr '\n' ' ')
 [ "$sums" = "${files[*]} " ] && [ "$(ls dist | sort | tr '\n' ' ')" = "$(printf '%s\n' "${files[@]}" \
   RELEASE-NOTES.md SHA256SUMS | sort | tr '\n' ' ')" ] || fail "dist/ holds $(ls dist), sums for $sums"
-(cd dist && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
 [ "$(cat dist/RELEASE-NOTES.md)" = "$(script/release notes)" ] || fail "RELEASE-NOTES.md"
 rm -rf dist && mkdir dist && echo old >dist/kept
 

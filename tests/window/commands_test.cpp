@@ -303,7 +303,6 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
     WhenOpen([&] {
       auto* dialog = qobject_cast<ChartDialog*>(QApplication::activeModalWidget());
       QVERIFY(dialog);
-      QCOMPARE(dialog->windowTitle(), QStringLiteral("ジェット早見表"));
       summary = dialog->lblSummary->text();
       QCOMPARE(dialog->chartView->accessibleDescription(), summary);
       const QImage picture = dialog->chartView->grab().toImage();
@@ -321,7 +320,6 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
            qPrintable(summary));
   QVERIFY(qGray(middle) < 250);  // a band, not the bare background
   QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  168"));
-  QCOMPARE(Box("lblTemp")->text(), QStringLiteral(" 20"));
   // The offscreen platform has no window manager to give the activation back.
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window.get()));
