@@ -39,8 +39,7 @@ BENCHMARK(HoldingRanges)->Unit(benchmark::kMicrosecond);
 // The jet chart for one answer: 10,000 cells, the labels and the summary.
 void JetChart(benchmark::State& state) {
   const double D = jet::ComputeAirDensity(20, 1013, 0.5);
-  const jet::form::Answer answer{"20", "1013", "50", D, jet::SelectRecommendation(D).text,
-                                 20,   1013,   50};
+  const jet::form::Answer answer{"20", "1013", "50", D, *jet::SelectBand(D), 20, 1013, 50};
   for (auto _ : state) benchmark::DoNotOptimize(jet::form::JetChart(answer));
 }
 BENCHMARK(JetChart)->Unit(benchmark::kMillisecond);

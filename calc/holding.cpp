@@ -1,52 +1,82 @@
 #include "calc/holding.h"
 
-#include "calc/air_density.h"
+#include "calc/engine.h"
 #include "calc/recommendation.h"
 
 namespace jet {
 
 std::string_view RecommendationFor(double T, double P, double RH) {
-  try {
-    const JetOutcome outcome = SelectRecommendation(ComputeAirDensity(T, P, RH / 100));
-    return outcome.kind == JetOutcome::Kind::ShowText ? outcome.text : std::string_view();
-  } catch (const ArithmeticFault&) {
-    return {};
+  const std::optional<int> band = BandFor(T, P, RH);
+  return band ? RecommendationTable()[static_cast<std::size_t>(*band)].text : std::string_view();
+}
+
+double Readings::Of(Reading reading) const {
+  switch (reading) {
+    case Reading::Temperature:
+      return T;
+    case Reading::Pressure:
+      return P;
+    case Reading::Humidity:
+      break;
   }
+  return RH;
 }
 
-namespace {
-
-// The lowest and highest k in [first, last] whose grid value k / divisor
-// shows `text`. Searched inward from both edges, so the answer is the one
-// every grid value would give even where the density is not monotonic (a
-// negative humidity, say): nothing between the two ends is assumed.
-template <typename ShownAt>
-std::optional<Holding> Search(int first, int last, double divisor, std::string_view text,
-                              ShownAt shown_at) {
-  if (text.empty()) return std::nullopt;
-  int low = first;
-  while (low <= last && shown_at(low / divisor) != text) ++low;
-  if (low > last) return std::nullopt;
-  int high = last;
-  while (shown_at(high / divisor) != text) --high;
-  return Holding{low / divisor, high / divisor};
+Readings Readings::With(Reading reading, double value) const {
+  Readings changed = *this;
+  (reading == Reading::Temperature ? changed.T
+   : reading == Reading::Pressure  ? changed.P
+                                   : changed.RH) = value;
+  return changed;
 }
 
-}  // namespace
+ReadingGrid GridOf(Reading reading) {
+  switch (reading) {
+    case Reading::Temperature:
+      return {-500, 600, 10.0};
+    case Reading::Pressure:
+      return {8000, 11000, 10.0};
+    case Reading::Humidity:
+      break;
+  }
+  return {0, 100, 1.0};
+}
+
+std::optional<int> EngineBandFor(const Readings& r, int offset) {
+  const std::optional<int> band = BandFor(r.T, r.P, r.RH);
+  if (!band) return std::nullopt;
+  return EngineBand(*band, offset);
+}
+
+// The lowest and highest grid value that shows the readings' own band.
+// Searched inward from both edges, so the answer is the one every grid value
+// would give even where the density is not monotonic (a negative humidity,
+// say): nothing between the two ends is assumed.
+std::optional<Holding> HoldingOf(Reading reading, const Readings& readings, int offset) {
+  const std::optional<int> band = EngineBandFor(readings, offset);
+  if (!band) return std::nullopt;
+  const ReadingGrid grid = GridOf(reading);
+  auto shows = [&](int k) {
+    return EngineBandFor(readings.With(reading, grid.Value(k)), offset) == band;
+  };
+  int low = grid.first;
+  while (low <= grid.last && !shows(low)) ++low;
+  if (low > grid.last) return std::nullopt;
+  int high = grid.last;
+  while (!shows(high)) --high;
+  return Holding{grid.Value(low), grid.Value(high)};
+}
 
 std::optional<Holding> TemperatureHolding(double T, double P, double RH) {
-  return Search(-500, 600, 10.0, RecommendationFor(T, P, RH),
-                [&](double t) { return RecommendationFor(t, P, RH); });
+  return HoldingOf(Reading::Temperature, {T, P, RH}, 0);
 }
 
 std::optional<Holding> PressureHolding(double T, double P, double RH) {
-  return Search(8000, 11000, 10.0, RecommendationFor(T, P, RH),
-                [&](double p) { return RecommendationFor(T, p, RH); });
+  return HoldingOf(Reading::Pressure, {T, P, RH}, 0);
 }
 
 std::optional<Holding> HumidityHolding(double T, double P, double RH) {
-  return Search(0, 100, 1.0, RecommendationFor(T, P, RH),
-                [&](double rh) { return RecommendationFor(T, P, rh); });
+  return HoldingOf(Reading::Humidity, {T, P, RH}, 0);
 }
 
 }  // namespace jet

@@ -36,4 +36,31 @@ std::optional<Holding> PressureHolding(double temperature_c, double pressure_mb,
 std::optional<Holding> HumidityHolding(double temperature_c, double pressure_mb,
                                        double humidity_pct);
 
+// The same for any of the three readings, on an engine `offset` sizes richer
+// than the table (calc/engine.h): the runs of the engine's band, in which
+// everything past an end of the table is one band.
+enum class Reading { Temperature, Pressure, Humidity };
+
+struct Readings {
+  double T, P, RH;  // °C, hPa, %
+
+  double Of(Reading reading) const;
+  // The same readings with one of them replaced.
+  Readings With(Reading reading, double value) const;
+};
+
+// A reading's grid: the values k / divisor for k = first … last.
+struct ReadingGrid {
+  int first, last;
+  double divisor;
+  double Value(int k) const { return k / divisor; }
+};
+ReadingGrid GridOf(Reading reading);
+
+std::optional<Holding> HoldingOf(Reading reading, const Readings& readings, int offset);
+
+// The engine's band at those readings (calc/engine.h), or nothing where
+// Select shows no recommendation.
+std::optional<int> EngineBandFor(const Readings& readings, int offset);
+
 }  // namespace jet

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "calc/air_density.h"
+#include "calc/engine.h"
 #include "calc/holding.h"
 #include "calc/recommendation.h"
 #include "form/numbers.h"
@@ -36,36 +37,34 @@ std::string Metres(double altitude) {
   return Fixed(whole == 0 ? 0.0 : whole, 0);
 }
 
-// "推奨  168-165" → "168-165".
-std::string_view Jet(std::string_view text) {
-  const std::size_t blank = text.rfind(' ');
-  return blank == text.npos ? text : text.substr(blank + 1);
-}
-
-// One reading's grid: its name, unit, step and the format of its values,
-// and how far the reading may move on it.
+// One reading's grid as the explanation writes it: its name, unit and
+// the decimals of its values.
 struct Grid {
+  Reading reading;
   std::string_view name, unit;
-  double step;
   int decimals;
-  double first, last;
-  std::optional<Holding> (*holding)(double, double, double);
 };
-constexpr Grid kTemperature{"気温", "℃", 0.1, 1, -50, 60, TemperatureHolding};
-constexpr Grid kPressure{"気圧", "hPa", 0.1, 1, 800, 1100, PressureHolding};
-constexpr Grid kHumidity{"湿度", "%", 1, 0, 0, 100, HumidityHolding};
+constexpr Grid kGrids[] = {{Reading::Temperature, "気温", "℃", 1},
+                           {Reading::Pressure, "気圧", "hPa", 1},
+                           {Reading::Humidity, "湿度", "%", 0}};
 
 // "気温  16.2〜21.9 ℃ なら 168 のまま" and, each on a line of its own (short
-// enough for a phone), what the next grid value beyond each closed end shows. An end at the grid's
-// edge is left open: the jet holds on beyond it.
+// enough for a phone), what the next grid value beyond each closed end shows.
+// An end at the grid's edge is left open: the jet holds on beyond it. On an
+// engine the jets are the engine's, and everything past an end of the table
+// is one ("175 以上").
 std::string HoldingLine(const Grid& grid, const Answer& a) {
-  const std::optional<Holding> holding = grid.holding(a.T, a.P, a.RH);
-  const std::string_view jet = Jet(a.text), unit = grid.unit;
+  const Readings readings{a.T, a.P, a.RH};
+  const ReadingGrid steps = GridOf(grid.reading);
+  const std::optional<Holding> holding = HoldingOf(grid.reading, readings, a.offset);
+  const std::string jet = BandJets(EngineBand(a.band, a.offset));
+  const std::string_view unit = grid.unit;
   auto value = [&grid](double v) { return Fixed(v, grid.decimals); };
+  const double first = steps.Value(steps.first), last = steps.Value(steps.last);
   if (!holding)
-    return Concat({grid.name, "  ", value(grid.first), "〜", value(grid.last), " ", unit,
-                   " のどの値でも ", jet, " になりません"});
-  const bool open_low = holding->lowest == grid.first, open_high = holding->highest == grid.last;
+    return Concat({grid.name, "  ", value(first), "〜", value(last), " ", unit, " のどの値でも ",
+                   jet, " になりません"});
+  const bool open_low = holding->lowest == first, open_high = holding->highest == last;
   if (open_low && open_high) return Concat({grid.name, "  どの値でも ", jet, " のまま"});
   const std::string low = open_low ? "" : value(holding->lowest),
                     high = open_high ? "" : value(holding->highest);
@@ -75,12 +74,9 @@ std::string HoldingLine(const Grid& grid, const Answer& a) {
   // What Select shows at the neighbouring grid value, k ± 1 as the grid
   // counts them, the other two readings held.
   auto beyond = [&](double end, int direction, std::string_view side) {
-    const double k = std::round(end / grid.step) + direction;
-    const double v = grid.decimals ? k / 10.0 : k;
-    const std::string_view shown =
-        RecommendationFor(&grid == &kTemperature ? v : a.T, &grid == &kPressure ? v : a.P,
-                          &grid == &kHumidity ? v : a.RH);
-    return Concat({"\n  ", value(v), " ", unit, side, Jet(shown)});
+    const double v = steps.Value(static_cast<int>(std::lround(end * steps.divisor)) + direction);
+    const std::optional<int> shown = EngineBandFor(readings.With(grid.reading, v), a.offset);
+    return Concat({"\n  ", value(v), " ", unit, side, shown ? BandJets(*shown) : ""});
   };
   if (!open_low) line += beyond(holding->lowest, -1, " 以下 ");
   if (!open_high) line += beyond(holding->highest, +1, " 以上 ");
@@ -89,9 +85,19 @@ std::string HoldingLine(const Grid& grid, const Answer& a) {
 
 }  // namespace
 
+std::string Shown(const Answer& answer) {
+  return EngineText(answer.band, answer.offset);
+}
+
+std::string OffsetWords(int offset) {
+  if (offset == 0) return "表どおり";
+  return Concat({"表より ", std::to_string(offset > 0 ? offset : -offset), " 番手",
+                 offset > 0 ? "濃い" : "薄い"});
+}
+
 std::string HoldingLines(const Answer& a) {
-  return Concat({HoldingLine(kTemperature, a), "\n", HoldingLine(kPressure, a), "\n",
-                 HoldingLine(kHumidity, a)});
+  return Concat({HoldingLine(kGrids[0], a), "\n", HoldingLine(kGrids[1], a), "\n",
+                 HoldingLine(kGrids[2], a)});
 }
 
 std::string Explain(const Answer& answer) {
@@ -102,13 +108,15 @@ std::string Explain(const Answer& answer) {
                      Metres(DensityAltitude(D)) + " m\n";
 
   const std::span<const DensityBand> bands = RecommendationTable();
-  std::size_t at = 0;
-  while (at + 1 < bands.size() && D < bands[at].lower) ++at;
+  const auto at = static_cast<std::size_t>(answer.band);
   const bool top = at == 0, bottom = at + 1 == bands.size();
   text +=
       "この帯  " + (bottom ? Limit(bands[at].lower) + " より上" : Limit(bands[at].lower) + " 以上");
   if (!top) text += "、" + Limit(bands[at - 1].lower) + " 未満";
   text += " lb/ft³\n";
+  if (answer.offset != 0)
+    text += Concat({"このエンジン: ", OffsetWords(answer.offset), " (表は ",
+                    bands[static_cast<std::size_t>(answer.band)].text, ")\n"});
   return text + HoldingLines(answer);
 }
 
@@ -116,9 +124,10 @@ std::string LogbookLine(const Answer& answer, const std::tm& t) {
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M", &t);
   const double D = answer.density;
+  const std::string offset = (answer.offset > 0 ? "+" : "") + std::to_string(answer.offset);
   std::string line = stamp;
   for (const std::string& cell : {answer.temperature, answer.pressure, answer.humidity, Density(D),
-                                  KgPerM3(D), RelativeDensity(D), std::string(answer.text)})
+                                  KgPerM3(D), RelativeDensity(D), Shown(answer), offset})
     line += "\t" + cell;
   return line;
 }

@@ -15,14 +15,23 @@ inline constexpr std::string_view kCopyResultCaption = "結果をコピー";
 struct Answer {
   std::string temperature, pressure, humidity;  // as typed, without blanks around
   double density;                               // lb/ft³: the double that chose the band
-  std::string_view text;                        // the recommendation shown
+  int band;                                     // the table's band (calc/recommendation.h)
   double T, P, RH;                              // the readings as read: °C, hPa, %
+  int offset = 0;  // sizes this engine runs richer than the table; 0: the table's
 };
 
+// The result box's text for the answer: the table's "推奨  165", or this
+// engine's "補正  168".
+std::string Shown(const Answer& answer);
+
+// An offset in the tuners' words: "表より 1 番手濃い", "表より 2 番手薄い",
+// "表どおり".
+std::string OffsetWords(int offset);
+
 // The density in lb/ft³ and kg/m³, the relative air density against
-// standard air, the density altitude and the band the density lies in, then
-// how far temperature, pressure and humidity may each move before the jet
-// changes, and to what. Several lines, UTF-8.
+// standard air, the density altitude and the band the density lies in, the
+// engine's offset when there is one, then how far temperature, pressure and humidity may each move
+// before the jet changes, and to what. Several lines, UTF-8.
 std::string Explain(const Answer& answer);
 
 // The last lines of Explain: the readings at which the jet changes.
@@ -30,7 +39,8 @@ std::string HoldingLines(const Answer& answer);
 
 // One tab-separated line for a spreadsheet: local date and time (ISO 8601,
 // to the minute), the three readings, the density in lb/ft³ and kg/m³, the
-// relative air density in % and the recommendation. No line end.
+// relative air density in %, the recommendation as the result box shows it
+// and the engine's offset in sizes ("+1", "0", "-2"). No line end.
 std::string LogbookLine(const Answer& answer, const std::tm& local_time);
 
 // The same line, stamped with the current local time.

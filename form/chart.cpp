@@ -6,6 +6,7 @@
 #include <span>
 #include <tuple>
 
+#include "calc/engine.h"
 #include "calc/holding.h"
 #include "calc/recommendation.h"
 #include "form/numbers.h"
@@ -44,16 +45,18 @@ Rgb TextOn(Rgb fill) {
   return 0.2126 * fill.red + 0.7152 * fill.green + 0.0722 * fill.blue > 128 ? kBlack : kWhite;
 }
 
-// The band's row in the table, or -1 for no recommendation.
-int BandOf(std::string_view text) {
-  const std::span<const DensityBand> bands = RecommendationTable();
-  for (std::size_t row = 0; row < bands.size(); ++row)
-    if (bands[row].text == text) return static_cast<int>(row);
-  return -1;
-}
+// A cell where Select shows nothing.
+constexpr int kNoBand = -100;
 
-std::string_view JetOf(std::string_view text) {
-  return text.substr(text.rfind(' ') + 1);
+// Past the table's ends, on an engine richer or leaner than it: darker than
+// 175's colour, lighter than 160's.
+constexpr Rgb kBeyondRich{36, 0, 44}, kBeyondLean{255, 247, 170};
+
+Rgb ColourOf(int band) {
+  if (band == kNoBand) return kNone;
+  if (band < 0) return kBeyondRich;
+  if (band >= kBandCount) return kBeyondLean;
+  return kPalette[static_cast<std::size_t>(band)];
 }
 
 // How wide a text is drawn, roughly: Latin digits and letters are about
@@ -110,12 +113,13 @@ Chart JetChart(const Answer& a) {
   };
   for (int row = 0; row < rows; ++row)
     for (int column = 0; column < columns; ++column)
-      band(column, row) =
-          BandOf(RecommendationFor(chart.temperature_from + (column + 0.5) * kCellTemperature,
-                                   chart.pressure_to - (row + 0.5) * kCellPressure, a.RH));
+      band(column, row) = EngineBandFor({chart.temperature_from + (column + 0.5) * kCellTemperature,
+                                         chart.pressure_to - (row + 0.5) * kCellPressure, a.RH},
+                                        a.offset)
+                              .value_or(kNoBand);
 
   // Painted as one box for each run of a band along a row.
-  auto colour = [](int b) { return b < 0 ? kNone : kPalette[static_cast<std::size_t>(b)]; };
+  const auto colour = ColourOf;
   for (int row = 0; row < rows; ++row)
     for (int column = 0; column < columns;) {
       int end = column + 1;
@@ -147,12 +151,12 @@ Chart JetChart(const Answer& a) {
 
   // Each band's jet where a label fits wholly inside the band: in the
   // widest run whose neighbouring rows hold the band under the whole label.
-  const std::span<const DensityBand> table = RecommendationTable();
+  // An engine's bands past the table's ends count too.
   // The digits' height is about 0.7 em: most of its half above and below the
   // middle must lie in the band.
   const int half_rows = static_cast<int>(std::ceil(kFont * 0.3 / cell_height));
-  for (int b = 0; b < static_cast<int>(table.size()); ++b) {
-    const std::string_view jet = JetOf(table[static_cast<std::size_t>(b)].text);
+  for (int b = -1; b <= kBandCount; ++b) {
+    const std::string jet = BandJets(b);
     const double needed = TextWidth(jet);
     double best = 0, best_x = 0, best_y = 0;
     for (int row = half_rows + 1; row + half_rows + 1 < rows; ++row)
@@ -179,8 +183,7 @@ Chart JetChart(const Answer& a) {
         }
         column = end;
       }
-    if (best > 0)
-      chart.texts.push_back({best_x, best_y, std::string(jet), Anchor::Middle, TextOn(colour(b))});
+    if (best > 0) chart.texts.push_back({best_x, best_y, jet, Anchor::Middle, TextOn(colour(b))});
   }
 
   // The frame and the ticks, every 10 ℃ and 50 hPa, with their values.
@@ -199,10 +202,12 @@ Chart JetChart(const Answer& a) {
     chart.lines.push_back({plot.left - 4, tick, plot.left, tick, 1, kBlack});
     chart.texts.push_back({plot.left - 6, tick + kFont * 0.35, Fixed(p, 0), Anchor::End, kBlack});
   }
-  const std::string humidity = Shortest(a.RH);
-  chart.texts.push_back({kCanvasWidth / 2, 18,
-                         Concat({"湿度 ", humidity, " % のときの推奨ジェット"}), Anchor::Middle,
-                         kBlack});
+  // On an engine that is not the table's, the title says so.
+  const std::string title =
+      a.offset == 0
+          ? Concat({"湿度 ", Shortest(a.RH), " % のときの推奨ジェット"})
+          : Concat({"湿度 ", Shortest(a.RH), " %・このエンジン (", OffsetWords(a.offset), ")"});
+  chart.texts.push_back({kCanvasWidth / 2, 18, title, Anchor::Middle, kBlack});
   chart.texts.push_back({4, 18, "hPa", Anchor::Start, kBlack});
   chart.texts.push_back(
       {plot.left + plot.width / 2, bottom + 36, "気温 ℃", Anchor::Middle, kBlack});
@@ -220,10 +225,10 @@ Chart JetChart(const Answer& a) {
   }
 
   chart.summary =
-      Concat({"湿度 ", humidity, " % のときの推奨ジェット (気温 ", Fixed(chart.temperature_from, 0),
-              "〜", Fixed(chart.temperature_to, 0), " ℃、気圧 ", Fixed(chart.pressure_from, 0),
-              "〜", Fixed(chart.pressure_to, 0), " hPa)\n", inside ? "印は今の " : "今の ", reading,
-              inside ? "、" : " は図の外、", a.text, "\n", HoldingLines(a)});
+      Concat({title, " (気温 ", Fixed(chart.temperature_from, 0), "〜",
+              Fixed(chart.temperature_to, 0), " ℃、気圧 ", Fixed(chart.pressure_from, 0), "〜",
+              Fixed(chart.pressure_to, 0), " hPa)\n", inside ? "印は今の " : "今の ", reading,
+              inside ? "、" : " は図の外、", Shown(a), "\n", HoldingLines(a)});
   return chart;
 }
 

@@ -38,7 +38,7 @@ std::string DescribeFault(ArithmeticFault::Kind kind) {
 
 }  // namespace
 
-std::optional<Answer> Select(Fields& window) {
+std::optional<Answer> Select(Fields& window, int offset) {
   const std::string temperature = window.Read(Box::Temperature);
   const double T = ReadNumber(temperature, Box::Temperature);
   const std::string pressure = window.Read(Box::Pressure);
@@ -47,11 +47,15 @@ std::optional<Answer> Select(Fields& window) {
   const double RH = ReadNumber(humidity, Box::Humidity);
   const double h = RH / 100;
   const double D = ComputeAirDensity(T, P, h);
-  const JetOutcome outcome = SelectRecommendation(D);
-  window.Replace(Box::Result, outcome.text);
-  if (outcome.kind != JetOutcome::Kind::ShowText) return std::nullopt;
-  return Answer{
-      Trimmed(temperature), Trimmed(pressure), Trimmed(humidity), D, outcome.text, T, P, RH};
+  const std::optional<int> band = SelectBand(D);
+  if (!band) {
+    window.Replace(Box::Result, {});
+    return std::nullopt;
+  }
+  Answer answer{
+      Trimmed(temperature), Trimmed(pressure), Trimmed(humidity), D, *band, T, P, RH, offset};
+  window.Replace(Box::Result, Shown(answer));
+  return answer;
 }
 
 void Clear(Fields& window) {

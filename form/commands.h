@@ -45,10 +45,12 @@ constexpr T OfBox(Box box, T temperature, T pressure, T humidity, T result) {
 
 // Select: reads the three input boxes and shows the recommended main jet in
 // the result box, or empties it when the readings describe no real air.
-// Returns what it read and found when it showed a recommendation. Never
-// writes the input boxes. Catches nothing: throws BoxConversionError for a
-// number too large to read, ArithmeticFault from the density formula.
-std::optional<Answer> Select(Fields& window);
+// Returns what it read and found when it showed a recommendation. On an
+// engine `offset` sizes richer than the table it shows the engine's jet
+// (補正). Never writes the input boxes. Catches nothing: throws
+// BoxConversionError for a number too large to read, ArithmeticFault from
+// the density formula.
+std::optional<Answer> Select(Fields& window, int offset = 0);
 
 // Clear: empties the temperature, pressure, humidity and result boxes, in
 // that order.

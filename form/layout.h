@@ -9,7 +9,7 @@
 // Places are in twips (1/1440 inch): 15 twips make one pixel at 96 dpi.
 namespace jet::form {
 
-enum class Kind { Label, TextBox, Button };
+enum class Kind { Label, TextBox, Button, ComboBox };
 enum class Align { Left, Centre, Right };
 
 struct Rect {

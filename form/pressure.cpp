@@ -1,11 +1,9 @@
 #include "form/pressure.h"
 
 #include <array>
-#include <optional>
 
 #include "calc/station_pressure.h"
-#include "calc/text_to_number.h"
-#include "form/answer.h"
+#include "form/field.h"
 #include "form/numbers.h"
 
 namespace jet::form {
@@ -32,38 +30,9 @@ constexpr std::array<Control, 10> kPressureControls = {{
 }};
 // clang-format on
 
-struct Field {
-  std::string_view name;  // as the messages call it
-  double lowest, highest;
-  std::string_view range;  // as the messages write it
-};
-
 constexpr Field kSeaLevel{"海面気圧", 870, 1085, "870〜1085 hPa"};
 constexpr Field kAltitude{"標高", -500, 5000, "−500〜5000 m"};
 constexpr Field kTemperature{"気温", -50, 60, "−50〜60 ℃"};
-
-// The field's value, or what is wrong with it as the result line says it.
-struct Reading {
-  double value = 0;
-  std::string wrong;
-};
-
-Reading Read(std::string_view text, const Field& field) {
-  const std::string name(field.name);
-  std::optional<double> value;
-  try {
-    value = TextToWholeNumber(text);
-  } catch (const ConversionError&) {
-    return {0, name + "が範囲外です (" + std::string(field.range) + ")。"};
-  }
-  if (!value) {
-    if (Trimmed(text).empty()) return {0, name + "を入れてください。"};
-    return {0, name + "が数値ではありません。"};
-  }
-  if (!(*value >= field.lowest && *value <= field.highest))
-    return {0, name + "が範囲外です (" + std::string(field.range) + ")。"};
-  return {*value, {}};
-}
 
 // Rounds to 0.1 as a person rounds the decimal the double stands for, half
 // away from zero: the shortest decimal that reads back as the same double
@@ -96,9 +65,9 @@ std::span<const Control> PressureControls() {
 
 Station ReadStation(std::string_view sea_level, std::string_view altitude,
                     std::string_view temperature) {
-  const Reading fields[] = {Read(sea_level, kSeaLevel), Read(altitude, kAltitude),
-                            Read(temperature, kTemperature)};
-  for (const Reading& field : fields)
+  const FieldValue fields[] = {ReadField(sea_level, kSeaLevel), ReadField(altitude, kAltitude),
+                               ReadField(temperature, kTemperature)};
+  for (const FieldValue& field : fields)
     if (!field.wrong.empty()) return {field.wrong, {}};
   const std::string pressure =
       Tenths(StationPressure(fields[0].value, fields[1].value, fields[2].value));

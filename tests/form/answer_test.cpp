@@ -15,9 +15,9 @@
 namespace jet::form {
 namespace {
 
-Answer For(double T, double P, double RH) {
+Answer For(double T, double P, double RH, int offset = 0) {
   const double D = ComputeAirDensity(T, P, RH / 100);
-  return {"", "", "", D, SelectRecommendation(D).text, T, P, RH};
+  return {"", "", "", D, *SelectBand(D), T, P, RH, offset};
 }
 
 TEST(Explain, GivesTheDensityItsAltitudeAndBand) {
@@ -30,6 +30,10 @@ TEST(Explain, GivesTheDensityItsAltitudeAndBand) {
   // Denser than standard air: below sea level, and the top band's open end.
   EXPECT_NE(Explain(For(5, 1020, 30)).find("密度高度  -416 m\nこの帯  0.0794 以上 lb/ft³\n"),
             std::string::npos);
+  // On an engine richer than the table: the offset and the table's own text.
+  EXPECT_NE(Explain(For(25, 1013, 50, 1))
+                .find("未満 lb/ft³\nこのエンジン: 表より 1 番手濃い (表は 推奨  165)\n気温"),
+            std::string::npos);
 }
 
 // How far each reading may move, and what the next grid value beyond each
@@ -38,6 +42,7 @@ TEST(Explain, SaysWhereTheJetChangesInTheTunersUnits) {
   const struct {
     double T, P, RH;
     std::string_view lines;
+    int offset = 0;
   } cases[] = {
       {20, 1013, 50,
        "気温  16.2〜21.9 ℃ なら 168 のまま\n  16.1 ℃ 以下 170-168\n  22.0 ℃ 以上 168-165\n"
@@ -57,23 +62,35 @@ TEST(Explain, SaysWhereTheJetChangesInTheTunersUnits) {
        "気圧  1007.0〜1029.8 hPa なら 170 のまま\n  1006.9 hPa 以下 170-168\n"
        "  1029.9 hPa 以上 172-170\n"
        "湿度  0〜100 % のどの値でも 170 になりません"},
+      {5, 1020, 30,  // 推奨  175 on an engine a size richer: all past the end is one
+       "気温  〜5.9 ℃ なら 175 以上 のまま\n  6.0 ℃ 以上 175\n"
+       "気圧  1016.5 hPa〜 なら 175 以上 のまま\n  1016.4 hPa 以下 175\n"
+       "湿度  〜71 % なら 175 以上 のまま\n  72 % 以上 175",
+       1},
   };
-  for (const auto& c : cases) EXPECT_EQ(HoldingLines(For(c.T, c.P, c.RH)), c.lines) << c.T;
+  for (const auto& c : cases)
+    EXPECT_EQ(HoldingLines(For(c.T, c.P, c.RH, c.offset)), c.lines) << c.T;
 }
 
+// The recommendation is the result box's text, and the engine's offset
+// always has its column, so that the columns stay the same.
 TEST(LogbookLine, IsOneRowOfTabSeparatedCells) {
   std::tm t{};
   t.tm_year = 2026 - 1900, t.tm_mon = 11, t.tm_mday = 8, t.tm_hour = 9, t.tm_min = 5;
-  const Answer answer{Trimmed("\u3000 20.5℃\t"),
-                      Trimmed("10\t13"),
-                      Trimmed("50\u3000\n"),
-                      0x1.30656e1705a2fp-4,
-                      "推奨  168",
-                      20.5,
-                      1013,
-                      50};
-  EXPECT_EQ(LogbookLine(answer, t),
-            "2026-12-08T09:05\t20.5℃\t10 13\t50\t0.074315\t1.1904\t97.2\t推奨  168");
+  Answer answer{Trimmed("\u3000 20.5℃\t"),
+                Trimmed("10\t13"),
+                Trimmed("50\u3000\n"),
+                0x1.30656e1705a2fp-4,
+                6,
+                20.5,
+                1013,
+                50};
+  for (const auto& [offset, ending] :
+       {std::pair{0, "推奨  168\t0"}, {1, "補正  170\t+1"}, {-2, "補正  162\t-2"}}) {
+    answer.offset = offset;
+    EXPECT_EQ(LogbookLine(answer, t),
+              std::string("2026-12-08T09:05\t20.5℃\t10 13\t50\t0.074315\t1.1904\t97.2\t") + ending);
+  }
 }
 
 // The stamp is the local time of the machine, not UTC (the test machines
@@ -95,7 +112,7 @@ TEST(LogbookLine, IsStampedWithTheLocalTime) {
     return std::string(stamp);
   };
   const std::time_t before = std::time(nullptr);
-  const std::string line = LogbookLine({"20", "1013", "50", 0.0743, "推奨  168", 20, 1013, 50});
+  const std::string line = LogbookLine({"20", "1013", "50", 0.0743, 6, 20, 1013, 50});
   const std::time_t after = std::time(nullptr);
   EXPECT_TRUE(line.starts_with(tokyo(before) + "\t") || line.starts_with(tokyo(after) + "\t"))
       << line << " at " << tokyo(before);
@@ -122,7 +139,7 @@ TEST(Select, AnswersWithTheDensityThatChoseTheBand) {
   const auto answer = Select(boxes);
   ASSERT_TRUE(answer);
   EXPECT_EQ(Bits(answer->density), Bits(0x1.10091ed6d2048p-4));
-  EXPECT_EQ(answer->text, boxes.shown);
+  EXPECT_EQ(Shown(*answer), boxes.shown);
   EXPECT_EQ(answer->temperature, "32");
   EXPECT_EQ(answer->RH, 41);  // the holding ranges start from the readings as read
 }

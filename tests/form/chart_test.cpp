@@ -11,9 +11,9 @@
 namespace jet::form {
 namespace {
 
-Answer For(double T, double P, double RH) {
+Answer For(double T, double P, double RH, int offset = 0) {
   const double D = ComputeAirDensity(T, P, RH / 100);
-  return {"", "", "", D, SelectRecommendation(D).text, T, P, RH};
+  return {"", "", "", D, *SelectBand(D), T, P, RH, offset};
 }
 
 // The colour painted at a place of the canvas: the last box there.
@@ -55,6 +55,20 @@ TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
   for (const ChartText& t : chart.texts) texts += t.text + "|";
   EXPECT_NE(texts.find("|20 ℃・1013 hPa|"), std::string::npos) << texts;
   EXPECT_NE(texts.find("|湿度 50 % のときの推奨ジェット|"), std::string::npos) << texts;
+}
+
+// On an engine a size richer, every region is the engine's: 168's air shows
+// 170, and all that lies past 175 is one region of its own colour.
+TEST(JetChart, FollowsTheEngine) {
+  const Chart chart = JetChart(For(20, 1013, 50, 1));
+  EXPECT_EQ(ColourAt(chart, ChartX(chart, 18.2), ChartY(chart, 1015.3)), (Rgb{49, 103, 141}));
+  EXPECT_EQ(ColourAt(chart, ChartX(chart, 0.3), ChartY(chart, 1041)), (Rgb{36, 0, 44}));
+  std::string texts = "|";
+  for (const ChartText& t : chart.texts) texts += t.text + "|";
+  EXPECT_NE(texts.find("|175 以上|"), std::string::npos) << texts;
+  EXPECT_NE(texts.find("|湿度 50 %・このエンジン (表より 1 番手濃い)|"), std::string::npos)
+      << texts;
+  EXPECT_NE(chart.summary.find("、補正  170\n"), std::string::npos) << chart.summary;
 }
 
 // The axes widen in whole ticks to take in the reading, up to their limits;
