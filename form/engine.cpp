@@ -73,7 +73,7 @@ EngineReading ReadEngine(const EngineFields& fields, const std::optional<Answer>
   const int offset = OffsetFrom(*band, fields.size_index);
   std::string line =
       Concat({"その日の表は ", RecommendationTable()[static_cast<std::size_t>(*band)].text,
-              "、このエンジンは", OffsetWords(offset)});
+              "\nこのエンジンは", OffsetWords(offset)});
   if (last) {
     const std::string table(RecommendationTable()[static_cast<std::size_t>(last->band)].text);
     line += offset == 0

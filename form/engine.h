@@ -44,9 +44,10 @@ EngineFields FirstEngineFields(std::string temperature, std::string pressure, st
 
 // What the dialog shows for its fields.
 struct EngineReading {
-  // "その日の表は 推奨  168、このエンジンは表より 1 番手濃い" and, when the
-  // main window shows an answer, what it becomes: "今は 補正  168 (表は
-  // 推奨  165)". Or in one short line which field is wrong and why.
+  // "その日の表は 推奨  168" and "このエンジンは表より 1 番手濃い" and, when
+  // the main window shows an answer, what it becomes: "今は 補正  168 (表は
+  // 推奨  165)", each on a line of its own. Or in one short line which field
+  // is wrong and why.
   std::string line;
   // The offset Apply sets; empty while a field is wrong, and then nothing
   // may be applied.

@@ -33,7 +33,7 @@ class Form1Fields final : public jet::form::Fields {
 void Form1::cmd_Click() {
   Form1Fields fields(*this);
   ShowAnswer(std::nullopt);
-  ShowAnswer(jet::form::Select(fields));
+  ShowAnswer(jet::form::Select(fields, offset_));
 }
 
 void Form1::cmdclear_Click() {

@@ -1,5 +1,6 @@
 #include "window/controls.h"
 
+#include <QComboBox>
 #include <QFont>
 #include <QFontMetrics>
 #include <QLabel>
@@ -76,6 +77,10 @@ QPushButton* MakeButton(QWidget* parent, const Control& control) {
   // Return and Enter press the focused button as well as the space bar.
   button->setAutoDefault(true);
   return button;
+}
+
+QComboBox* MakeComboBox(QWidget* parent, const Control& control) {
+  return Make<QComboBox>(parent, control);
 }
 
 QWidget* SetTabOrder(QWidget* parent, std::span<const Control> controls) {

@@ -7,6 +7,7 @@
 
 #include "form/layout.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,6 +33,7 @@ constexpr int Twips(int twips) {
 QLabel* MakeLabel(QWidget* parent, const form::Control& control);
 QLineEdit* MakeBox(QWidget* parent, const form::Control& control);
 QPushButton* MakeButton(QWidget* parent, const form::Control& control);
+QComboBox* MakeComboBox(QWidget* parent, const form::Control& control);
 
 // Chains the focus through the table's controls by tab index and returns
 // the first of them.

@@ -11,10 +11,12 @@
 #include <QPushButton>
 
 #include "form/chart.h"
+#include "form/engine.h"
 #include "form/layout.h"
 #include "form/pressure.h"
 #include "window/chart_dialog.h"
 #include "window/controls.h"
+#include "window/engine_dialog.h"
 #include "window/pressure_dialog.h"
 
 namespace {
@@ -53,7 +55,8 @@ Form1::Form1(QWidget* parent)
       cmd(MakeButton(this, "cmd")),
       copyResult_(new QAction(FromUtf8(jet::form::kCopyResultCaption), this)),
       convertPressure_(new QAction(FromUtf8(jet::form::kPressureMenuItem), this)),
-      showChart_(new QAction(FromUtf8(jet::form::kChartMenuItem), this)) {
+      showChart_(new QAction(FromUtf8(jet::form::kChartMenuItem), this)),
+      adjustEngine_(new QAction(FromUtf8(jet::form::kEngineMenuItem), this)) {
   static const bool accessible = (QAccessible::installFactory(WindowAccessible), true);
   (void)accessible;
   setObjectName(QStringLiteral("Form1"));
@@ -84,6 +87,9 @@ Form1::Form1(QWidget* parent)
   showChart_->setObjectName(QStringLiteral("showChart"));
   showChart_->setEnabled(false);
   connect(showChart_, &QAction::triggered, this, &Form1::ShowChart);
+  // Always there: a tuner may set the engine before the first Select.
+  adjustEngine_->setObjectName(QStringLiteral("adjustEngine"));
+  connect(adjustEngine_, &QAction::triggered, this, &Form1::AdjustEngine);
   txtMJ->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtMJ, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
 
@@ -130,6 +136,7 @@ void Form1::ShowResultMenu(const QPoint& at) {
   menu->addSeparator();
   menu->addAction(copyResult_);
   menu->addAction(showChart_);
+  menu->addAction(adjustEngine_);
   menu->exec(txtMJ->mapToGlobal(at));
   delete menu;
 }
@@ -165,6 +172,21 @@ void Form1::ShowChart() {
   if (!answer_) return;
   ChartDialog dialog(*answer_, this);
   dialog.exec();
+}
+
+// The dialog is made once and kept, so that its fields stay as typed while
+// the program runs. Applying shows the engine's jet for the last Select at
+// once, without reading the boxes again.
+void Form1::AdjustEngine() {
+  if (!engine_) engine_ = new EngineDialog(this);
+  const auto offset =
+      engine_->Ask(lblTemp->text(), lblBphpa->text(), lblHum->text(), answer_, offset_);
+  if (!offset) return;
+  offset_ = *offset;
+  if (!answer_) return;
+  answer_->offset = offset_;
+  txtMJ->setText(FromUtf8(jet::form::Shown(*answer_)));
+  ShowAnswer(std::move(answer_));
 }
 
 // The window's own font follows the desktop's: refit when it changes.

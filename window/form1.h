@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class PressureDialog;
+class EngineDialog;
 
 // The program's one window: three input boxes for temperature, pressure and
 // humidity, the result box and the two buttons. Its controls are placed at
@@ -55,12 +56,18 @@ class Form1 : public QWidget {
   void ConvertPressure();
   // Opens the jet chart for the answer shown; changes nothing.
   void ShowChart();
+  // Opens 基準合わせ; what it gives is this engine's offset from the table,
+  // shown at once for the last Select and used by every Select after it.
+  void AdjustEngine();
 
   std::optional<jet::form::Answer> answer_;
   QAction* const copyResult_;
   QAction* const convertPressure_;
   QAction* const showChart_;
+  QAction* const adjustEngine_;
   PressureDialog* pressure_ = nullptr;
+  EngineDialog* engine_ = nullptr;
+  int offset_ = 0;  // sizes this engine runs richer than the table
 
   // Runs a command from a click. An error is shown to the user, the result
   // box is emptied and the window goes on; no exception reaches Qt's loop.

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,6 +13,7 @@
 
 #include "typing.h"
 #include "window/chart_dialog.h"
+#include "window/engine_dialog.h"
 #include "window/form1.h"
 #include "window/pressure_dialog.h"
 
@@ -294,7 +296,7 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   // paints the bands, says in words what it shows, and Escape closes it
   // with nothing in the window changed.
   QStringList menu;
-  QString summary;
+  QString summary, opened;
   QRgb middle = 0;
   WhenOpen([&] {
     auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -313,8 +315,9 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   });
   Box("txtMJ")->setFocus();
   QTest::keyClick(Box("txtMJ"), Qt::Key_F10, Qt::ShiftModifier);
-  QCOMPARE(menu.mid(menu.size() - 2),
-           (QStringList{QStringLiteral("結果をコピー"), QStringLiteral("ジェット早見表(&J)…")}));
+  QCOMPARE(menu.mid(menu.size() - 3),
+           (QStringList{QStringLiteral("結果をコピー"), QStringLiteral("ジェット早見表(&J)…"),
+                        QStringLiteral("基準合わせ(&K)…")}));
   QVERIFY(menu.size() > 6);  // the box's own edit menu above them
   QVERIFY2(summary.contains(QStringLiteral("\n気温  16.2〜21.9 ℃ なら 168 のまま\n")),
            qPrintable(summary));
@@ -328,8 +331,58 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   QTest::keyClick(Box("lblHum"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   const QStringList cells = QApplication::clipboard()->text().split(QLatin1Char('\t'));
   QCOMPARE(cells.mid(1), (QStringList{"20", "1013", "50", "0.074315", "1.1904", "97.2",
-                                      QStringLiteral("推奨  168")}));
+                                      QStringLiteral("推奨  168"), "0"}));
   QVERIFY(QDateTime::fromString(cells[0], Qt::ISODate).isValid());
+
+  // 基準合わせ: filled from the window at the first opening; a day on which
+  // 170 ran right where the table said 168 moves every answer a size richer,
+  // at once and for every later Select, Clear included; 解除 goes back.
+  auto* engine = window->findChild<QAction*>(QStringLiteral("adjustEngine"));
+  auto adjust = [&](auto step) {
+    WhenOpen([&, step] {
+      auto* dialog = qobject_cast<EngineDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog);
+      step(dialog);
+    });
+    engine->trigger();
+  };
+  adjust([&](EngineDialog* dialog) {
+    opened = QStringList{dialog->txtRefTemp->text(), dialog->txtRefPressure->text(),
+                         dialog->txtRefHumidity->text(), dialog->cboRefJet->currentText()}
+                 .join(QLatin1Char('|'));
+    QVERIFY(!dialog->cmdRefReset->isEnabled());
+    dialog->txtRefTemp->selectAll();
+    QTest::keyClicks(dialog->txtRefTemp, QStringLiteral("abc"));
+    QCOMPARE(dialog->lblEngine->text(), QStringLiteral("気温が数値ではありません。"));
+    QVERIFY(!dialog->cmdRefApply->isEnabled());
+    dialog->txtRefTemp->selectAll();
+    TypeText(dialog->txtRefTemp, QStringLiteral("１５"));
+    dialog->txtRefPressure->selectAll();
+    QTest::keyClicks(dialog->txtRefPressure, QStringLiteral("1005"));
+    dialog->txtRefHumidity->selectAll();
+    QTest::keyClicks(dialog->txtRefHumidity, QStringLiteral("60"));
+    dialog->cboRefJet->setCurrentIndex(2);
+    QCOMPARE(dialog->lblEngine->text(),
+             QStringLiteral("その日の表は 推奨  168\nこのエンジンは表より 1 番手濃い\n"
+                            "今は 補正  170 (表は 推奨  168)"));
+    QTest::keyClick(dialog->txtRefHumidity, Qt::Key_Return);
+  });
+  QCOMPARE(opened, QStringLiteral("20|1013|50|168"));
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("補正  170"));
+  QVERIFY(Box("txtMJ")->toolTip().contains(
+      QStringLiteral("\nこのエンジン: 表より 1 番手濃い (表は 推奨  168)\n")));
+  copy->trigger();
+  QVERIFY(QApplication::clipboard()->text().endsWith(QStringLiteral("\t補正  170\t+1")));
+  QTest::mouseClick(Button("cmdclear"), Qt::LeftButton);
+  Type("25", "1013", "50");
+  ClickSelect();
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("補正  168"));
+  adjust([&](EngineDialog* dialog) {
+    opened = dialog->txtRefTemp->text();
+    QTest::mouseClick(dialog->cmdRefReset, Qt::LeftButton);
+  });
+  QCOMPARE(opened, QStringLiteral("１５"));  // kept as typed
+  QCOMPARE(Box("txtMJ")->text(), QStringLiteral("推奨  165"));
 
   Box("lblTemp")->setText(QStringLiteral("-273.13"));
   ReportCatcher report;

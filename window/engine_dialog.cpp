@@ -1,0 +1,115 @@
+#include "window/engine_dialog.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "calc/recommendation.h"
+#include "form/engine.h"
+#include "window/controls.h"
+
+namespace {
+
+using jet::window::FromUtf8;
+
+// The code exec() returns for 解除.
+constexpr int kReset = QDialog::Accepted + 1;
+
+const jet::form::Control& Row(const char* name) {
+  return jet::form::Find(jet::form::EngineControls(), name);
+}
+QLabel* Label(QWidget* parent, const char* name) {
+  return jet::window::MakeLabel(parent, Row(name));
+}
+QLineEdit* Field(QWidget* parent, const char* name) {
+  return jet::window::MakeBox(parent, Row(name));
+}
+QPushButton* Button(QWidget* parent, const char* name) {
+  return jet::window::MakeButton(parent, Row(name));
+}
+
+}  // namespace
+
+EngineDialog::EngineDialog(QWidget* parent)
+    : QDialog(parent),
+      lblRefPurpose(Label(this, "lblRefPurpose")),
+      capRefTemp(Label(this, "capRefTemp")),
+      txtRefTemp(Field(this, "txtRefTemp")),
+      capRefPressure(Label(this, "capRefPressure")),
+      txtRefPressure(Field(this, "txtRefPressure")),
+      capRefHumidity(Label(this, "capRefHumidity")),
+      txtRefHumidity(Field(this, "txtRefHumidity")),
+      capRefJet(Label(this, "capRefJet")),
+      cboRefJet(jet::window::MakeComboBox(this, Row("cboRefJet"))),
+      lblEngine(Label(this, "lblEngine")),
+      cmdRefApply(Button(this, "cmdRefApply")),
+      cmdRefReset(Button(this, "cmdRefReset")),
+      cmdRefCancel(Button(this, "cmdRefCancel")) {
+  setObjectName(QStringLiteral("EngineDialog"));
+  setWindowTitle(FromUtf8(jet::form::kEngineTitle));
+  setFixedSize(jet::window::Twips(jet::form::kEngineWidth),
+               jet::window::Twips(jet::form::kEngineHeight));
+  lblRefPurpose->setWordWrap(true);
+  lblRefPurpose->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  lblEngine->setWordWrap(true);
+  lblEngine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  for (int size = 0; size < static_cast<int>(jet::kJetSizes.size()); ++size)
+    cboRefJet->addItem(FromUtf8(jet::form::JetChoice(size)));
+  // A screen reader names each field after its label.
+  capRefTemp->setBuddy(txtRefTemp);
+  capRefPressure->setBuddy(txtRefPressure);
+  capRefHumidity->setBuddy(txtRefHumidity);
+  capRefJet->setBuddy(cboRefJet);
+  jet::window::SetTabOrder(this, jet::form::EngineControls());
+  cmdRefApply->setDefault(true);  // Return in a field applies
+  jet::window::FitCaptions({cmdRefApply, cmdRefReset, cmdRefCancel});
+
+  for (QLineEdit* field : {txtRefTemp, txtRefPressure, txtRefHumidity})
+    connect(field, &QLineEdit::textChanged, this, &EngineDialog::Update);
+  connect(cboRefJet, &QComboBox::currentIndexChanged, this, &EngineDialog::Update);
+  connect(cmdRefApply, &QPushButton::clicked, this, &QDialog::accept);
+  connect(cmdRefReset, &QPushButton::clicked, this, [this] { done(kReset); });
+  connect(cmdRefCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+std::optional<int> EngineDialog::Ask(const QString& temperature, const QString& pressure,
+                                     const QString& humidity,
+                                     const std::optional<jet::form::Answer>& last, int applied) {
+  last_ = last;
+  if (!filled_) {
+    filled_ = true;
+    const jet::form::EngineFields first = jet::form::FirstEngineFields(
+        temperature.toStdString(), pressure.toStdString(), humidity.toStdString(), last);
+    txtRefTemp->setText(FromUtf8(first.temperature));
+    txtRefPressure->setText(FromUtf8(first.pressure));
+    txtRefHumidity->setText(FromUtf8(first.humidity));
+    cboRefJet->setCurrentIndex(first.size_index);
+  }
+  cmdRefReset->setEnabled(applied != 0);
+  Update();
+  txtRefTemp->setFocus();
+  txtRefTemp->selectAll();
+  const int result = exec();
+  if (result == kReset) return 0;
+  if (result != QDialog::Accepted || !offset_) return std::nullopt;
+  return offset_;
+}
+
+void EngineDialog::Update() {
+  const jet::form::EngineReading reading =
+      jet::form::ReadEngine({txtRefTemp->text().toStdString(), txtRefPressure->text().toStdString(),
+                             txtRefHumidity->text().toStdString(), cboRefJet->currentIndex()},
+                            last_);
+  offset_ = reading.offset;
+  lblEngine->setText(FromUtf8(reading.line));
+  cmdRefApply->setEnabled(offset_.has_value());
+}
+
+// The buttons follow the desktop's font, as the main window's do.
+void EngineDialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+    jet::window::FitCaptions({cmdRefApply, cmdRefReset, cmdRefCancel});
+  QDialog::changeEvent(event);
+}
