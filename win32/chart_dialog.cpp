@@ -87,9 +87,8 @@ class ChartDialog {
     RECT text{0, 0, width, 0};
     const HDC dc = GetDC(summary_);
     const HGDIOBJ old = SelectObject(dc, font_);
-    std::wstring summary(static_cast<std::size_t>(GetWindowTextLengthW(summary_)) + 1, L'\0');
-    GetWindowTextW(summary_, summary.data(), static_cast<int>(summary.size()));
-    DrawTextW(dc, summary.c_str(), -1, &text, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    DrawTextW(dc, WindowText(summary_).c_str(), -1, &text,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, old);
     ReleaseDC(summary_, dc);
 

@@ -3,8 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <span>
 #include <string_view>
 
+#include "form/engine.h"
 #include "form/layout.h"
 #include "form/pressure.h"
 
@@ -18,24 +20,33 @@ inline int ControlId(std::string_view name) {
                                 controls.begin());
 }
 
-// A control's ID in the pressure converter: Apply is IDOK and Cancel
+// A control's ID in one of the dialogs: its Apply is IDOK and its Cancel
 // IDCANCEL, so that the dialog manager's Return and Escape press them; the
 // others follow the table from 100.
-inline int PressureControlId(std::string_view name) {
-  if (name == "cmdApply") return IDOK;
-  if (name == "cmdCancel") return IDCANCEL;
-  const auto controls = form::PressureControls();
+inline int DialogControlId(std::span<const form::Control> controls, std::string_view name,
+                           std::string_view apply, std::string_view cancel) {
+  if (name == apply) return IDOK;
+  if (name == cancel) return IDCANCEL;
   return 100 + static_cast<int>(std::ranges::find(controls, name, &form::Control::name) -
                                 controls.begin());
+}
+
+inline int PressureControlId(std::string_view name) {
+  return DialogControlId(form::PressureControls(), name, "cmdApply", "cmdCancel");
+}
+
+inline int EngineControlId(std::string_view name) {
+  return DialogControlId(form::EngineControls(), name, "cmdRefApply", "cmdRefCancel");
 }
 
 inline constexpr wchar_t kWindowClass[] = L"jetselect.Form1";
 
 // Commands that come from no control: the menu item and key 結果をコピー,
 // the pressure box's menu item that opens the converter, and the result
-// box's that opens the jet chart.
+// box's that open the jet chart and 基準合わせ.
 inline constexpr int kCopyResultId = 200;
 inline constexpr int kConvertPressureId = 201;
 inline constexpr int kShowChartId = 202;
+inline constexpr int kAdjustEngineId = 203;
 
 }  // namespace jet::win32

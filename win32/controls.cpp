@@ -31,6 +31,8 @@ DWORD StyleOf(const Control& control) {
                      : SS_CENTER);
     case Kind::TextBox:
       return kChild | WS_TABSTOP | ES_AUTOHSCROLL | (right ? ES_RIGHT : left ? ES_LEFT : ES_CENTER);
+    case Kind::ComboBox:
+      return kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
     case Kind::Button:
       break;
   }
@@ -43,6 +45,8 @@ const wchar_t* ClassOf(Kind kind) {
       return WC_STATICW;
     case Kind::TextBox:
       return WC_EDITW;
+    case Kind::ComboBox:
+      return WC_COMBOBOXW;
     case Kind::Button:
       break;
   }
@@ -111,10 +115,16 @@ HWND CreateControl(HWND parent, const Control& control, int id) {
   return child;
 }
 
+// A combo box's height is its field's and its open list's together: room
+// for every choice under the field, which its font sizes itself.
+constexpr int kComboListRows = 8;
+
 void PlaceControl(HWND child, const Control& control, UINT dpi, const Fonts& fonts) {
   const form::Rect place = control.place;
+  const int rows = control.kind == Kind::ComboBox ? kComboListRows + 1 : 1;
   SetWindowPos(child, nullptr, Scale(place.left, dpi), Scale(place.top, dpi),
-               Scale(place.width, dpi), Scale(place.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+               Scale(place.width, dpi), Scale(place.height * rows, dpi),
+               SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.For(control)), TRUE);
 }
 

@@ -16,6 +16,7 @@
 #include "win32/chart_dialog.h"
 #include "win32/control_id.h"
 #include "win32/controls.h"
+#include "win32/engine_dialog.h"
 #include "win32/pressure_dialog.h"
 #include "win32/resource.h"
 #include "win32/text.h"
@@ -251,8 +252,9 @@ void Form1::CopyResult() {
 }
 
 // The EDIT control's own menu, made again with the same items: below the
-// converter in the pressure box, above 結果をコピー and the jet chart in the
-// result box.
+// converter in the pressure box, above 結果をコピー, the jet chart and
+// 基準合わせ in the result box; 基準合わせ is always there, as a tuner may set
+// the engine before the first Select.
 void Form1::ShowBoxMenu(HWND box, LPARAM at) {
   const HMENU menu = CreatePopupMenu();
   if (box == lblBphpa) {
@@ -267,6 +269,8 @@ void Form1::ShowBoxMenu(HWND box, LPARAM at) {
                 (ToUtf16(jet::form::kCopyResultCaption) + L"(&R)\tCtrl+Shift+C").c_str());
     AppendMenuW(menu, MF_STRING | (answer_ ? MF_ENABLED : MF_GRAYED), jet::win32::kShowChartId,
                 ToUtf16(jet::form::kChartMenuItem).c_str());
+    AppendMenuW(menu, MF_STRING, jet::win32::kAdjustEngineId,
+                ToUtf16(jet::form::kEngineMenuItem).c_str());
   }
   const POINT point = jet::win32::MenuPoint(box, at);
   SetFocus(box);
@@ -279,6 +283,8 @@ void Form1::ShowBoxMenu(HWND box, LPARAM at) {
     ConvertPressure();
   else if (chosen == jet::win32::kShowChartId && answer_)
     jet::win32::ShowJetChart(hwnd_, *answer_);
+  else if (chosen == jet::win32::kAdjustEngineId)
+    AdjustEngine();
   else
     jet::win32::Act(box, chosen);
 }
@@ -301,6 +307,22 @@ void Form1::ConvertPressure() {
   if (!station) return;
   SetWindowTextW(lblBphpa, station->c_str());
   SetFocus(cmd);
+}
+
+// Applying shows the engine's jet for the last Select at once, without
+// reading the boxes again.
+void Form1::AdjustEngine() {
+  using jet::win32::WindowText;
+  const auto offset = jet::win32::AskEngineOffset(
+      hwnd_,
+      {ToUtf8(WindowText(lblTemp)), ToUtf8(WindowText(lblBphpa)), ToUtf8(WindowText(lblHum))},
+      answer_, offset_, engine_memory_);
+  if (!offset) return;
+  offset_ = *offset;
+  if (!answer_) return;
+  answer_->offset = offset_;
+  SetWindowTextW(txtMJ, ToUtf16(jet::form::Shown(*answer_)).c_str());
+  ShowAnswer(std::move(answer_));
 }
 
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {
@@ -333,7 +355,7 @@ void Form1::RunCommand(void (Form1::*command)()) {
 void Form1::cmd_Click() {
   Form1Fields fields(*this);
   ShowAnswer(std::nullopt);
-  ShowAnswer(jet::form::Select(fields));
+  ShowAnswer(jet::form::Select(fields, offset_));
 }
 
 void Form1::cmdclear_Click() {

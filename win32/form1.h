@@ -6,6 +6,7 @@
 
 #include "form/answer.h"
 #include "win32/controls.h"
+#include "win32/engine_dialog.h"
 #include "win32/pressure_dialog.h"
 
 // The program's one window on Windows: the standard STATIC, EDIT and BUTTON
@@ -56,6 +57,9 @@ class Form1 {
                                       UINT_PTR, DWORD_PTR self) noexcept;
   // Opens the pressure converter; what it gives goes into the pressure box.
   void ConvertPressure();
+  // Opens 基準合わせ; what it gives is this engine's offset from the table,
+  // shown at once for the last Select and used by every Select after it.
+  void AdjustEngine();
   // Runs a command from a click: an error is shown in a message box, the
   // result box is emptied and the window goes on.
   void RunCommand(void (Form1::*command)());
@@ -64,7 +68,9 @@ class Form1 {
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   jet::win32::Fonts fonts_;
   jet::win32::PressureMemory pressure_memory_;
-  HWND focus_{};  // the control to give the focus back to on activation
+  jet::win32::EngineMemory engine_memory_;
+  int offset_ = 0;  // sizes this engine runs richer than the table
+  HWND focus_{};    // the control to give the focus back to on activation
   HWND tips_{};
   HACCEL keys_{};
   std::optional<jet::form::Answer> answer_;

@@ -44,13 +44,7 @@ class PressureDialog {
  private:
   HWND Item(std::string_view name) const { return GetDlgItem(hwnd_, PressureControlId(name)); }
 
-  std::wstring TextOf(std::string_view name) const {
-    const HWND item = Item(name);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
-    return text;
-  }
+  std::wstring TextOf(std::string_view name) const { return WindowText(Item(name)); }
 
   BOOL OnInit() {
     SetWindowTextW(hwnd_, ToUtf16(form::kPressureTitle).c_str());

@@ -29,4 +29,12 @@ inline std::string ToUtf8(std::wstring_view utf16) {
   return text;
 }
 
+// What a window or control shows as its text.
+inline std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
 }  // namespace jet::win32

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "form/engine.h"
 #include "form/pressure.h"
 
 namespace jet::form {
@@ -15,7 +16,7 @@ bool Overlap(const Rect& a, const Rect& b) {
          b.top < a.top + a.height;
 }
 
-// The main window and the pressure converter: every control on whole pixels
+// The main window and the dialogs: every control on whole pixels
 // at 96 dpi, inside its window, and none on top of another.
 TEST(Layout, EveryControlIsWholePixelsAt96DpiInsideItsWindowAndAlone) {
   EXPECT_EQ(kClientWidth / 15, 234);
@@ -24,7 +25,8 @@ TEST(Layout, EveryControlIsWholePixelsAt96DpiInsideItsWindowAndAlone) {
     std::span<const Control> controls;
     int width, height;
   } windows[] = {{Controls(), kClientWidth, kClientHeight},
-                 {PressureControls(), kPressureWidth, kPressureHeight}};
+                 {PressureControls(), kPressureWidth, kPressureHeight},
+                 {EngineControls(), kEngineWidth, kEngineHeight}};
   for (const auto& window : windows) {
     for (const Control& c : window.controls) {
       SCOPED_TRACE(c.name);

@@ -18,6 +18,7 @@ namespace {
 
 using jet::win32::ControlId;
 using jet::win32::ToUtf16;
+using jet::win32::ToUtf8;
 
 std::wstring program;  // the jetselect.exe under test
 
@@ -355,19 +356,25 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   select_and_copy(L" 20", L"1013", L"50");
   std::wstring line;
   ASSERT_TRUE(WaitFor([&] { return !(line = Clipboard()).empty(); }));
-  EXPECT_EQ(line.substr(16), L"\t20\t1013\t50\t0.074315\t1.1904\t97.2\t推奨  168");
+  EXPECT_EQ(line.substr(16), L"\t20\t1013\t50\t0.074315\t1.1904\t97.2\t推奨  168\t0");
   EXPECT_EQ(line[10], L'T');  // 2026-12-08T09:05
 
-  // The result box's menu ends with the jet chart (Up from the top goes to
-  // the last item). It opens painted, with what it shows in words; Escape
-  // closes it and nothing in the window has changed.
-  PostMessageW(Control("txtMJ"), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control("txtMJ")), -1);
-  ASSERT_TRUE(WaitFor([this] { return Popup(L"#32768") != nullptr; }));
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  PressKeys({VK_UP});
-  PressKeys({VK_RETURN});
-  HWND chart = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (chart = Popup(L"#32770")) != nullptr; }));
+  // The result box's menu ends with the jet chart and 基準合わせ (Up from the
+  // top goes to the last item): the dialog the chosen one opens.
+  auto from_menu = [this](int ups) {
+    PostMessageW(Control("txtMJ"), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control("txtMJ")), -1);
+    HWND dialog = nullptr;
+    if (!WaitFor([this] { return Popup(L"#32768") != nullptr; })) return dialog;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    for (int i = 0; i < ups; ++i) PressKeys({VK_UP});
+    PressKeys({VK_RETURN});
+    WaitFor([&] { return (dialog = Popup(L"#32770")) != nullptr; });
+    return dialog;
+  };
+  // The chart opens painted, with what it shows in words; Escape closes it
+  // and nothing in the window has changed.
+  const HWND chart = from_menu(2);
+  ASSERT_TRUE(chart);
   EXPECT_EQ(TextOf(chart), L"ジェット早見表");
   EXPECT_NE(TextOf(GetDlgItem(chart, 100)).find(L"気温  16.2〜21.9 ℃ なら 168 のまま"),
             std::wstring::npos);
@@ -383,6 +390,45 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   PressKeys({VK_ESCAPE});
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(chart); }));
   EXPECT_EQ(Text("txtMJ"), L"推奨  168");
+
+  // 基準合わせ opens with the window's readings and the jet it shows; a day
+  // that ran right on 170 where the table said 168 makes every answer one
+  // size richer, at once and on the next Select; 解除 goes back to the table.
+  HWND engine = from_menu(1);
+  ASSERT_TRUE(engine);
+  const auto field = [&engine](const char* name) {
+    return GetDlgItem(engine, jet::win32::EngineControlId(name));
+  };
+  EXPECT_EQ(TextOf(engine), L"基準合わせ");
+  EXPECT_EQ(TextOf(field("txtRefTemp")) + L"|" + TextOf(field("txtRefPressure")) + L"|" +
+                TextOf(field("txtRefHumidity")) + L"|" + TextOf(field("cboRefJet")),
+            L"20|1013|50|168");
+  EXPECT_FALSE(IsWindowEnabled(field("cmdRefReset")));
+  SendMessageW(field("txtRefTemp"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"１５"));
+  SendMessageW(field("txtRefPressure"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"1005"));
+  SendMessageW(field("txtRefHumidity"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"60"));
+  SendMessageW(engine, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field("cboRefJet")), TRUE);
+  ASSERT_TRUE(WaitFor([&] { return Focus() == field("cboRefJet"); }));
+  PressKeys({VK_UP});  // 170, the next size up
+  EXPECT_TRUE(WaitFor([&] {
+    return TextOf(field("lblEngine")) ==
+           L"その日の表は 推奨  168\nこのエンジンは表より 1 番手濃い\n今は 補正  170 (表は 推奨  "
+           L"168)";
+  })) << ToUtf8(TextOf(field("lblEngine")));
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(engine); }));
+  EXPECT_EQ(Text("txtMJ"), L"補正  170");
+  PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+  EXPECT_TRUE(WaitFor([&] { return Clipboard().ends_with(L"\t補正  170\t+1"); }));
+  Readings(L"25", L"1013", L"50");
+  Click("cmd");
+  EXPECT_EQ(Text("txtMJ"), L"補正  168");
+  engine = from_menu(1);
+  ASSERT_TRUE(engine);
+  EXPECT_EQ(TextOf(field("txtRefTemp")) + L"|" + TextOf(field("cboRefJet")), L"１５|170");
+  PostMessageW(field("cmdRefReset"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(engine); }));
+  EXPECT_EQ(Text("txtMJ"), L"推奨  165");
 
   // Readings that give no real air empty the box, and leave nothing to copy.
   select_and_copy(L"0", L"0", L"0");
