@@ -35,6 +35,19 @@ function showModal(dialog, focus) {
   focus.focus();
 }
 
+// Return in a dialog's field applies, as the default button of a desktop
+// dialog, but not while an input method is still composing. The key's own
+// press is kept from reaching the button that takes the focus.
+function applyOnReturn(ids, apply) {
+  for (const id of ids) {
+    $(id).addEventListener('keydown', (event) => {
+      if (event.key !== 'Enter' || event.isComposing) return;
+      event.preventDefault();
+      apply();
+    });
+  }
+}
+
 async function start() {
   const jet = await createJet();
   const call = (command) => jet.UTF8ToString(command());
@@ -123,18 +136,8 @@ async function start() {
     readStation();
     showModal(pressure, $('txtSeaLevel'));
   });
-  for (const id of ['txtSeaLevel', 'txtAltitude', 'txtAirTemp']) {
-    $(id).addEventListener('input', readStation);
-    // Return applies, as the default button of a desktop dialog, but not
-    // while an input method is still composing.
-    // The key's own press is kept from reaching the button that takes the
-    // focus: applying does not run Select.
-    $(id).addEventListener('keydown', (event) => {
-      if (event.key !== 'Enter' || event.isComposing) return;
-      event.preventDefault();
-      applyStation();
-    });
-  }
+  for (const id of ['txtSeaLevel', 'txtAltitude', 'txtAirTemp']) $(id).addEventListener('input', readStation);
+  applyOnReturn(['txtSeaLevel', 'txtAltitude', 'txtAirTemp'], applyStation);
   $('cmdApply').addEventListener('click', applyStation);
   $('cmdCancel').addEventListener('click', () => pressure.close());
 
@@ -151,6 +154,46 @@ async function start() {
     showModal(chart, $('chart-close'));
   });
   $('chart-close').addEventListener('click', () => chart.close());
+
+  // 基準合わせ: one day that ran right gives this engine's offset from the
+  // table, which the result box shows at once for the last Select and every
+  // Select after it uses. The fields are filled from the form at the first
+  // opening and keep what was typed; 解除 goes back to the table.
+  const engine = $('engine');
+  let reading = {line: '', offset: null};
+  let applied = 0;
+  let filled = false;
+  function readEngine() {
+    reading = JSON.parse(call(jet._jet_engine_read));
+    $('lblEngine').value = reading.line;
+    $('cmdRefApply').disabled = reading.offset === null;
+  }
+  function applyEngine(offset) {
+    if (offset === null) return; // Return while a field is wrong
+    applied = offset;
+    jet._jet_engine_apply(offset);
+    showAnswer();
+    engine.close();
+  }
+  $('cmdEngine').addEventListener('click', () => {
+    if (!filled) {
+      filled = true;
+      const first = JSON.parse(call(jet._jet_engine_first));
+      $('txtRefTemp').value = first.temperature;
+      $('txtRefPressure').value = first.pressure;
+      $('txtRefHumidity').value = first.humidity;
+      $('cboRefJet').value = String(first.size);
+    }
+    $('cmdRefReset').disabled = applied === 0;
+    readEngine();
+    showModal(engine, $('txtRefTemp'));
+  });
+  const engineFields = ['txtRefTemp', 'txtRefPressure', 'txtRefHumidity', 'cboRefJet'];
+  for (const id of engineFields) $(id).addEventListener(id === 'cboRefJet' ? 'change' : 'input', readEngine);
+  applyOnReturn(engineFields, () => applyEngine(reading.offset));
+  $('cmdRefApply').addEventListener('click', () => applyEngine(reading.offset));
+  $('cmdRefReset').addEventListener('click', () => applyEngine(0));
+  $('cmdRefCancel').addEventListener('click', () => engine.close());
 
   document.documentElement.dataset.ready = '';
 }

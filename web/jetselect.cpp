@@ -8,9 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "calc/recommendation.h"
 #include "form/answer.h"
 #include "form/chart.h"
 #include "form/commands.h"
+#include "form/engine.h"
 #include "form/layout.h"
 #include "form/numbers.h"
 #include "form/pressure.h"
@@ -56,8 +58,10 @@ class PageFields final : public jet::form::Fields {
 // Font F's size in twips, 20 to the point: 11.25 pt is 225.
 constexpr int kBoxFontTwips = static_cast<int>(jet::form::kBoxFontPoints * 20);
 
-// What the last Select found, while the result box shows it.
+// What the last Select found, while the result box shows it, and the
+// sizes this engine runs richer than the table, from 基準合わせ.
 std::optional<jet::form::Answer> answer;
+int offset = 0;
 
 // A text handed to the page stays valid until the next call.
 const char* Hand(std::string text) {
@@ -93,6 +97,8 @@ std::string_view KindName(jet::form::Kind kind) {
       return "label";
     case jet::form::Kind::TextBox:
       return "box";
+    case jet::form::Kind::ComboBox:
+      return "combo";
     case jet::form::Kind::Button:
       break;
   }
@@ -197,7 +203,8 @@ extern "C" {
 
 // The window as JSON: its title, size, font F, the error report's title, the
 // copy item's caption, the nine controls in the order they are created, and
-// the pressure converter's title, button caption and controls.
+// the pressure converter's title, button caption and controls, the chart's
+// texts and 基準合わせ's texts, controls and jet choices.
 EMSCRIPTEN_KEEPALIVE const char* jet_window() {
   using std::to_string;
   std::string json = "{\"title\":" + Quoted(jet::form::kTitle) +
@@ -218,13 +225,21 @@ EMSCRIPTEN_KEEPALIVE const char* jet_window() {
           ",\"controls\":" + ControlsJson(jet::form::PressureControls()) + "}" +
           ",\"chart\":{\"title\":" + Quoted(jet::form::kChartTitle) +
           ",\"button\":" + Quoted(jet::form::kChartButton) +
-          ",\"close\":" + Quoted(jet::form::kChartClose) + "}";
-  return Hand(json + "}");
+          ",\"close\":" + Quoted(jet::form::kChartClose) + "}" +
+          ",\"engine\":{\"title\":" + Quoted(jet::form::kEngineTitle) +
+          ",\"button\":" + Quoted(jet::form::kEngineButton) +
+          ",\"controls\":" + ControlsJson(jet::form::EngineControls()) + ",\"choices\":[";
+  comma = {};
+  for (int size = 0; size < static_cast<int>(jet::kJetSizes.size()); ++size) {
+    json += std::string(comma) + Quoted(jet::form::JetChoice(size));
+    comma = ",";
+  }
+  return Hand(json + "]}}");
 }
 
 // Select and Clear: the error report to show, or "".
 EMSCRIPTEN_KEEPALIVE const char* jet_select() {
-  return Run([](PageFields& fields) { answer = jet::form::Select(fields); });
+  return Run([](PageFields& fields) { answer = jet::form::Select(fields, offset); });
 }
 EMSCRIPTEN_KEEPALIVE const char* jet_clear() {
   return Run([](PageFields& fields) { jet::form::Clear(fields); });
@@ -254,6 +269,37 @@ EMSCRIPTEN_KEEPALIVE const char* jet_station() {
       PageText("txtSeaLevel"), PageText("txtAltitude"), PageText("txtAirTemp"));
   return Hand("{\"line\":" + Quoted(station.line) + ",\"pressure\":" + Quoted(station.pressure) +
               "}");
+}
+
+// 基準合わせ's fields at its first opening, from the form's three boxes and
+// the last Select, as JSON; the size is an index into the jet choices.
+EMSCRIPTEN_KEEPALIVE const char* jet_engine_first() {
+  const jet::form::EngineFields first = jet::form::FirstEngineFields(
+      PageText("lblTemp"), PageText("lblBphpa"), PageText("lblHum"), answer);
+  return Hand("{\"temperature\":" + Quoted(first.temperature) + ",\"pressure\":" +
+              Quoted(first.pressure) + ",\"humidity\":" + Quoted(first.humidity) +
+              ",\"size\":" + std::to_string(first.size_index) + "}");
+}
+
+// 基準合わせ's line and the offset 適用 would set (null while a field is
+// wrong), read from the dialog's fields, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* jet_engine_read() {
+  const std::string size = PageText("cboRefJet");
+  const jet::form::EngineReading reading = jet::form::ReadEngine(
+      {PageText("txtRefTemp"), PageText("txtRefPressure"), PageText("txtRefHumidity"),
+       size.size() == 1 && size[0] >= '0' && size[0] <= '9' ? size[0] - '0' : -1},
+      answer);
+  return Hand("{\"line\":" + Quoted(reading.line) +
+              ",\"offset\":" + (reading.offset ? std::to_string(*reading.offset) : "null") + "}");
+}
+
+// Applies an offset (0 goes back to the table): the result box shows the
+// engine's jet for the last Select at once, without reading the boxes.
+EMSCRIPTEN_KEEPALIVE void jet_engine_apply(int sizes) {
+  offset = sizes;
+  if (!answer) return;
+  answer->offset = offset;
+  ReplaceBoxText("txtMJ", jet::form::Shown(*answer).c_str());
 }
 
 }  // extern "C"

@@ -63,31 +63,37 @@ function formHtml(table) {
   return html.join('\n');
 }
 
-// The pressure converter: a modal dialog that flows rather than keeping the
-// desktop's places, so that it fits a phone's screen with the keyboard up.
-// Its fields are named by their labels; the result line is an <output> that
-// screen readers read again when it changes. The sea-level pressure is never
-// negative and gets the number pad; altitude and temperature may be, and
-// keep a keyboard with a minus.
-function pressureHtml(pressure) {
-  const html = [`<dialog id="pressure" aria-labelledby="pressure-title">`,
-    `<p id="pressure-title" class="dialog-title">${escapeHtml(pressure.title)}</p>`];
-  const controls = pressure.controls;
-  const fields = controls.filter((c) => c.kind === 'box').map((c) => c.name);
+// A dialog of fields (the pressure converter, 基準合わせ): modal, flowing
+// rather than keeping the desktop's places, so that it fits a phone's
+// screen with the keyboard up. Its fields are named by their labels; the
+// result line is an <output> that screen readers read again when it
+// changes. The fields in `decimal` are never negative and get the number
+// pad; the others may be, and keep a keyboard with a minus. A combo box is
+// a <select> of the dialog's choices, valued by their index.
+function dialogHtml(id, dialog, decimal) {
+  const html = [`<dialog id="${id}" class="form-dialog" aria-labelledby="${id}-title">`,
+    `<p id="${id}-title" class="dialog-title">${escapeHtml(dialog.title)}</p>`];
+  const controls = dialog.controls;
+  const fields = controls.filter((c) => c.kind === 'box' || c.kind === 'combo').map((c) => c.name);
+  const boxes = controls.filter((c) => c.kind === 'box').map((c) => c.name);
   const buttons = [];
   controls.forEach((c, i) => {
     const next = controls[i + 1];
-    if (c.kind === 'label' && next?.kind === 'box') {
+    if (c.kind === 'label' && fields.includes(next?.name)) {
       html.push(`<label id="${c.name}" for="${next.name}">${escapeHtml(c.caption)}</label>`);
     } else if (c.kind === 'label' && !c.caption) {
       html.push(`<output id="${c.name}" for="${fields.join(' ')}" aria-live="polite"></output>`);
     } else if (c.kind === 'label') {
       html.push(`<p id="${c.name}" class="dialog-text">${escapeHtml(c.caption)}</p>`);
     } else if (c.kind === 'box') {
-      const last = c.name === fields[fields.length - 1];
-      const keyboard = c.name === fields[0] ? ' inputmode="decimal"' : '';
+      const last = c.name === boxes[boxes.length - 1];
+      const keyboard = decimal.includes(c.name) ? ' inputmode="decimal"' : '';
       html.push(`<input id="${c.name}" type="text"${keyboard} enterkeyhint="${last ? 'done' : 'next'}"` +
                 ' autocomplete="off" autocapitalize="off" spellcheck="false">');
+    } else if (c.kind === 'combo') {
+      const options = dialog.choices.map((choice, index) =>
+        `<option value="${index}">${escapeHtml(choice)}</option>`);
+      html.push(`<select id="${c.name}">${options.join('')}</select>`);
     } else {
       buttons.push(`<button id="${c.name}" type="button">${escapeHtml(c.caption)}</button>`);
     }
@@ -115,7 +121,9 @@ createJet().then((jet) => {
       .replaceAll('@TITLE@', escapeHtml(table.title))
       .replace('@FORM@', formHtml(table))
       .replace('@PRESSURE_BUTTON@', escapeHtml(table.pressure.button))
-      .replace('@PRESSURE@', pressureHtml(table.pressure))
+      .replace('@PRESSURE@', dialogHtml('pressure', table.pressure, ['txtSeaLevel']))
+      .replace('@ENGINE_BUTTON@', escapeHtml(table.engine.button))
+      .replace('@ENGINE@', dialogHtml('engine', table.engine, ['txtRefPressure', 'txtRefHumidity']))
       .replace('@CHART_BUTTON@', escapeHtml(table.chart.button))
       .replace('@CHART_TITLE@', escapeHtml(table.chart.title))
       .replace('@CHART_CLOSE@', escapeHtml(table.chart.close))

@@ -227,6 +227,19 @@ async function pressButton(id, key) {
 const setReadings = (T, P, RH) => b.js((readings) => {
   for (const [id, v] of readings) document.getElementById(id).value = v;
 }, [['lblTemp', T], ['lblBphpa', P], ['lblHum', RH]]);
+// 基準合わせ's fields typed anew with the day of the README's example: 15 ℃,
+// 1005 hPa, 60 %, which ran right on 170.
+async function fillEngine() {
+  for (const [id, text] of [['txtRefTemp', '15'], ['txtRefPressure', '1005'], ['txtRefHumidity', '60']]) {
+    await b.js((id) => (document.getElementById(id).value = ''), id);
+    await b.typeInto(id, text);
+  }
+  await b.js(() => {
+    const jets = document.getElementById('cboRefJet');
+    jets.value = '2';
+    jets.dispatchEvent(new Event('change', {bubbles: true}));
+  });
+}
 const clipboard = () => b.js(() => navigator.clipboard.readText().catch(() => null));
 const emptyClipboard = () => b.js(() => navigator.clipboard.writeText(''));
 async function screenshot(name) {
@@ -430,7 +443,7 @@ step('the result explains itself and copies a logbook line', async () => {
     await b.press('c', 'Control', 'Shift');
     const cells = (await waitFor(clipboard, 'the logbook line')).split('\t');
     assert.match(cells[0], /^\d{4}-\d\d-\d\dT\d\d:\d\d$/);
-    assert.deepEqual(cells.slice(1), ['20', '1013', '50', '0.074315', '1.1904', '97.2', '推奨  168']);
+    assert.deepEqual(cells.slice(1), ['20', '1013', '50', '0.074315', '1.1904', '97.2', '推奨  168', '0']);
     // Not while an input method is still composing.
     await emptyClipboard();
     await b.js(() => document.getElementById('lblHum').dispatchEvent(new KeyboardEvent('keydown',
@@ -453,6 +466,33 @@ step('the result explains itself and copies a logbook line', async () => {
   await b.press('Escape');
   await closed('chart');
   assert.deepEqual([...await values('lblTemp', 'txtMJ'), await focused()], [' 20', '推奨  168', 'cmdChart']);
+  // 基準合わせ opens with the form's readings and the jet it shows; a day
+  // that ran right on 170 where the table said 168 makes the answer one
+  // size richer, at once and on the next Select; 解除 goes back to the table.
+  await b.click('cmdEngine');
+  assert.equal(await b.js(() => document.getElementById('engine').matches(':modal')), true);
+  assert.deepEqual([...await values('txtRefTemp', 'txtRefPressure', 'txtRefHumidity', 'cboRefJet'),
+    await focused(), await labelOf('cboRefJet'), await attribute('cmdRefReset', 'disabled')],
+  ['20', '1013', '50', '3', 'txtRefTemp', 'capRefJet', '']);
+  await fillEngine();
+  assert.equal(await value('lblEngine'),
+      'その日の表は 推奨  168\nこのエンジンは表より 1 番手濃い\n今は 補正  170 (表は 推奨  168)');
+  await watchClose('engine');
+  await b.press('Enter');
+  await closed('engine');
+  assert.deepEqual([await value('txtMJ'), await focused()], ['補正  170', 'cmdEngine']);
+  if (can('clipboard')) {
+    await b.press('c', 'Control', 'Shift');
+    await waitFor(async () => (await clipboard())?.endsWith('\t補正  170\t+1'), 'the line with the offset');
+  }
+  await setReadings('25', '1013', '50');
+  await b.click('cmd');
+  assert.equal(await value('txtMJ'), '補正  168');
+  assert.ok((await attribute('txtMJ', 'title')).includes('\nこのエンジン: 表より 1 番手濃い (表は 推奨  165)\n'));
+  await b.click('cmdEngine');
+  assert.deepEqual(await values('txtRefTemp', 'cboRefJet'), ['15', '2']);
+  await b.click('cmdRefReset');
+  assert.deepEqual([await isOpen('engine'), await value('txtMJ')], [false, '推奨  165']);
   // Readings that give no real air, and Clear, leave nothing to explain.
   await setReadings('20', '', '50');
   await b.click('cmd');
@@ -490,7 +530,7 @@ step('on a phone the form fills the screen', async () => {
       assert.ok(c.fits, `${where}: ${c.id}'s caption fits`);
       if (c.input) assert.ok(c.font >= 16, `${where}: ${c.id} at ${c.font} px`);
     }
-    for (const id of ['cmdPressure', 'cmdChart'])
+    for (const id of ['cmdPressure', 'cmdChart', 'cmdEngine'])
       assert.ok(fit.find((c) => c.id === id).height >= 44, `${where}: ${id} for a finger`);
     if (width < height) { // portrait: the form takes the screen's width
       const form = fit.find((c) => c.id === 'txtMJ');
@@ -514,7 +554,7 @@ step('on a phone the form fills the screen', async () => {
     if (can('clipboard')) {
       await emptyClipboard();
       await b.tap('copy');
-      await waitFor(async () => (await clipboard())?.endsWith('\t推奨  168'), 'the copied line');
+      await waitFor(async () => (await clipboard())?.endsWith('\t推奨  168\t0'), 'the copied line');
       assert.equal(await b.js(() => document.getElementById('explanation-status').textContent),
           'コピーしました。');
     }
@@ -553,6 +593,13 @@ step('on a phone the form fills the screen', async () => {
   await screenshot('web-pressure-phone.png');
   await b.click('cmdApply');
   assert.equal(await value('lblBphpa'), '956.0');
+  // So does 基準合わせ, on screen whole.
+  await b.click('cmdEngine');
+  await fillEngine();
+  const sheet = await b.js(() => document.getElementById('engine').getBoundingClientRect().toJSON());
+  assert.ok(sheet.left >= 0 && sheet.right <= width && sheet.bottom <= 844, JSON.stringify(sheet));
+  await screenshot('web-engine-phone.png');
+  await b.click('cmdRefCancel');
   await screen(1024, 768, false);
 });
 
