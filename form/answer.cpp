@@ -100,12 +100,16 @@ std::string HoldingLines(const Answer& a) {
                  HoldingLine(kGrids[2], a)});
 }
 
+std::string DensityAltitudeLine(const Answer& answer) {
+  return Concat({"密度高度  ", Metres(DensityAltitude(answer.density)), " m"});
+}
+
 std::string Explain(const Answer& answer) {
   const double D = answer.density;
   std::string text = "空気密度  " + Density(D) + " lb/ft³  (" + KgPerM3(D) + " kg/m³)\n" +
                      "相対空気密度  " + RelativeDensity(D) +
-                     " %  (標準空気 15 ℃・1013.25 hPa・乾燥 = 100 %)\n" + "密度高度  " +
-                     Metres(DensityAltitude(D)) + " m\n";
+                     " %  (標準空気 15 ℃・1013.25 hPa・乾燥 = 100 %)\n" +
+                     DensityAltitudeLine(answer) + "\n";
 
   const std::span<const DensityBand> bands = RecommendationTable();
   const auto at = static_cast<std::size_t>(answer.band);

@@ -34,6 +34,9 @@ std::string OffsetWords(int offset);
 // before the jet changes, and to what. Several lines, UTF-8.
 std::string Explain(const Answer& answer);
 
+// Explain's line of the density altitude, "密度高度  298 m", with no line end.
+std::string DensityAltitudeLine(const Answer& answer);
+
 // The last lines of Explain: the readings at which the jet changes.
 std::string HoldingLines(const Answer& answer);
 

@@ -14,10 +14,21 @@
 namespace jet::form {
 namespace {
 
-constexpr double kCanvasWidth = 360, kCanvasHeight = 330, kFont = 14;
+// The canvas, in its units: one a pixel at 96 dpi. Its height follows the
+// key's rows.
+constexpr double kCanvasWidth = 360, kFont = 14;
 constexpr ChartBox kPlot{48, 28, 300, 256, {}};
+constexpr double kTitleBaseline = 18;
 constexpr double kCellTemperature = 0.5, kCellPressure = 2;  // ℃, hPa
 constexpr double kTickTemperature = 10, kTickPressure = 50;
+// Below the plot: the tick marks, their values' baseline, the axis's name's
+// baseline, and the top of the key.
+constexpr double kTickLength = 4, kTickValueBelow = 17, kAxisNameBelow = 36, kKeyBelow = 46;
+// The key: a swatch, the gap to its text, the gap after the text, a row.
+constexpr double kSwatch = 14, kSwatchGap = 5, kKeyGap = 12, kKeyRow = 20;
+// The reading's cross (half its length), the gap from it to its values,
+// the white around them, and the room every label keeps from them.
+constexpr double kCrossArm = 7, kMarkerGap = 10, kLabelPad = 3, kClearance = 4;
 
 constexpr Rgb kBlack{0, 0, 0}, kWhite{255, 255, 255}, kNone{200, 200, 200};
 
@@ -52,6 +63,11 @@ constexpr int kNoBand = -100;
 // 175's colour, lighter than 160's.
 constexpr Rgb kBeyondRich{36, 0, 44}, kBeyondLean{255, 247, 170};
 
+// A region's text in the key: its jet, or that Select shows nothing there.
+std::string KeyText(int band) {
+  return band == kNoBand ? "推奨なし" : BandJets(band);
+}
+
 Rgb ColourOf(int band) {
   if (band == kNoBand) return kNone;
   if (band < 0) return kBeyondRich;
@@ -82,6 +98,220 @@ std::pair<double, double> Axis(double value, double from, double to, double tick
   return {from, to};
 }
 
+// A value as typed, unless it is long: then to five significant digits, so
+// that a label stays short whatever was typed.
+std::string Brief(double value) {
+  std::string shortest = Shortest(value);
+  return shortest.size() <= 7 ? shortest : Significant(value, 5);
+}
+
+// What Select shows in each cell of the plot, row by row from the top.
+struct Cells {
+  int columns, rows;
+  double width, height;  // one cell's, in canvas units
+  std::vector<int> bands;
+  int at(int column, int row) const {
+    return bands[static_cast<std::size_t>(row * columns + column)];
+  }
+  // The end of the run of one band along a row that starts at `column`.
+  int RunEnd(int column, int row) const {
+    int end = column + 1;
+    while (end < columns && at(end, row) == at(column, row)) ++end;
+    return end;
+  }
+};
+
+// The cells, each coloured by what Select shows at its middle, painted as
+// one box for each run of a band along a row.
+Cells AddRegions(Chart& chart, const Answer& a) {
+  const ChartBox& plot = chart.plot;
+  Cells cells{};
+  cells.columns = static_cast<int>(
+      std::lround((chart.temperature_to - chart.temperature_from) / kCellTemperature));
+  cells.rows =
+      static_cast<int>(std::lround((chart.pressure_to - chart.pressure_from) / kCellPressure));
+  cells.width = plot.width / cells.columns;
+  cells.height = plot.height / cells.rows;
+  cells.bands.reserve(static_cast<std::size_t>(cells.columns * cells.rows));
+  for (int row = 0; row < cells.rows; ++row)
+    for (int column = 0; column < cells.columns; ++column)
+      cells.bands.push_back(
+          EngineBandFor({chart.temperature_from + (column + 0.5) * kCellTemperature,
+                         chart.pressure_to - (row + 0.5) * kCellPressure, a.RH},
+                        a.offset)
+              .value_or(kNoBand));
+  for (int row = 0; row < cells.rows; ++row)
+    for (int column = 0; column < cells.columns;) {
+      const int end = cells.RunEnd(column, row);
+      chart.boxes.push_back({plot.left + column * cells.width, plot.top + row * cells.height,
+                             (end - column) * cells.width, cells.height,
+                             ColourOf(cells.at(column, row))});
+      column = end;
+    }
+  return cells;
+}
+
+// The reading's mark: where its cross stands and where its values go,
+// worked out before the bands' labels, none of which may cover them.
+struct Marker {
+  bool inside;  // within the plot; else it is not drawn
+  double x, y;  // the cross's middle
+  std::string text;
+  ChartText label;
+  ChartBox box;  // white, behind the label
+
+  // Whether a box (left, top, right, bottom) keeps clear of the cross and
+  // the label, and does not touch them either.
+  bool Clear(double l, double t, double r, double b) const {
+    if (!inside) return true;
+    l -= kClearance, t -= kClearance, r += kClearance, b += kClearance;
+    const double arm = kCrossArm + 1;
+    const bool off_cross = r < x - arm || l > x + arm || b < y - arm || t > y + arm;
+    const bool off_box =
+        r < box.left || l > box.left + box.width || b < box.top || t > box.top + box.height;
+    return off_cross && off_box;
+  }
+};
+
+// The values go beside the cross, right of it where they fit, else left of
+// it, above it unless that leaves the plot; where they fit on neither side
+// they go over or under the cross, kept on the canvas.
+Marker PlaceMarker(const Chart& chart, const Answer& a) {
+  const ChartBox& plot = chart.plot;
+  const double right = plot.left + plot.width, bottom = plot.top + plot.height;
+  Marker m{};
+  m.x = ChartX(chart, a.T);
+  m.y = ChartY(chart, a.P);
+  m.inside = m.x >= plot.left && m.x <= right && m.y >= plot.top && m.y <= bottom;
+  m.text = Concat({Brief(a.T), " ℃・", Brief(a.P), " hPa"});
+  const double width = TextWidth(m.text);
+  const bool fits_right = m.x + kMarkerGap + width <= right;
+  const bool fits_left = m.x - kMarkerGap - width >= plot.left;
+  double baseline =
+      m.y - kMarkerGap - kFont < plot.top ? m.y + kMarkerGap + kFont : m.y - kMarkerGap;
+  double left = 0;
+  if (fits_right || fits_left) {
+    left = fits_right ? m.x + kMarkerGap : m.x - kMarkerGap - width;
+    m.label = {fits_right ? left : m.x - kMarkerGap, baseline, m.text,
+               fits_right ? Anchor::Start : Anchor::End, kBlack};
+  } else {
+    // Clear of the cross's arms above or below it.
+    baseline = m.y - kCrossArm - kMarkerGap / 2 - kFont < plot.top
+                   ? m.y + kCrossArm + kMarkerGap / 2 + kFont
+                   : m.y - kCrossArm - kMarkerGap / 2;
+    left = std::clamp(m.x - width / 2, kLabelPad,
+                      std::max(kLabelPad, chart.width - kLabelPad - width));
+    m.label = {left + width / 2, baseline, m.text, Anchor::Middle, kBlack};
+  }
+  m.box = {left - kLabelPad, baseline - kFont, width + 2 * kLabelPad, kFont + 4, kWhite};
+  return m;
+}
+
+// Each band's jet where a label fits wholly inside the band: in the widest
+// run whose neighbouring rows hold the band under the whole label. An
+// engine's bands past the table's ends count too. The digits' height is
+// about 0.7 em: most of its half above and below the middle must lie in
+// the band.
+void AddLabels(Chart& chart, const Cells& cells, const Marker& marker) {
+  const ChartBox& plot = chart.plot;
+  const int half_rows = static_cast<int>(std::ceil(kFont * 0.3 / cells.height));
+  for (int b = -1; b <= kBandCount; ++b) {
+    const std::string jet = BandJets(b);
+    const double needed = TextWidth(jet);
+    double best = 0, best_x = 0, best_y = 0;
+    for (int row = half_rows + 1; row + half_rows + 1 < cells.rows; ++row)
+      for (int column = 0; column < cells.columns;) {
+        const int end = cells.RunEnd(column, row);
+        const double run = (end - column) * cells.width;
+        if (cells.at(column, row) == b && run >= needed && run > best) {
+          const double middle = (column + end) / 2.0;
+          const double label_x = plot.left + middle * cells.width,
+                       label_y = plot.top + (row + 0.5) * cells.height;
+          const int first = static_cast<int>(middle - needed / 2 / cells.width);
+          const int last = static_cast<int>(std::ceil(middle + needed / 2 / cells.width));
+          bool fits = marker.Clear(label_x - needed / 2, label_y - kFont / 2, label_x + needed / 2,
+                                   label_y + kFont / 2);
+          for (int r = row - half_rows; fits && r <= row + half_rows; ++r)
+            for (int c = std::max(first, 0); fits && c < std::min(last, cells.columns); ++c)
+              fits = cells.at(c, r) == b;
+          if (fits) {
+            best = run;
+            best_x = label_x;
+            best_y = label_y + kFont * 0.35;
+          }
+        }
+        column = end;
+      }
+    if (best > 0) chart.texts.push_back({best_x, best_y, jet, Anchor::Middle, TextOn(ColourOf(b))});
+  }
+}
+
+// The frame and the ticks, every 10 ℃ and 50 hPa, with their values; the
+// title and the axes' names.
+void AddAxes(Chart& chart, const std::string& title) {
+  const ChartBox& plot = chart.plot;
+  const double right = plot.left + plot.width, bottom = plot.top + plot.height;
+  for (const auto [x1, y1, x2, y2] :
+       {std::array{plot.left, plot.top, right, plot.top},
+        std::array{right, plot.top, right, bottom}, std::array{right, bottom, plot.left, bottom},
+        std::array{plot.left, bottom, plot.left, plot.top}})
+    chart.lines.push_back({x1, y1, x2, y2, 1, kBlack});
+  for (double t = chart.temperature_from; t <= chart.temperature_to; t += kTickTemperature) {
+    const double tick = ChartX(chart, t);
+    chart.lines.push_back({tick, bottom, tick, bottom + kTickLength, 1, kBlack});
+    chart.texts.push_back({tick, bottom + kTickValueBelow, Fixed(t, 0), Anchor::Middle, kBlack});
+  }
+  for (double p = chart.pressure_from; p <= chart.pressure_to; p += kTickPressure) {
+    const double tick = ChartY(chart, p);
+    chart.lines.push_back({plot.left - kTickLength, tick, plot.left, tick, 1, kBlack});
+    chart.texts.push_back(
+        {plot.left - kTickLength - 2, tick + kFont * 0.35, Fixed(p, 0), Anchor::End, kBlack});
+  }
+  chart.texts.push_back({chart.width / 2, kTitleBaseline, title, Anchor::Middle, kBlack});
+  chart.texts.push_back({kLabelPad, kTitleBaseline, "hPa", Anchor::Start, kBlack});
+  chart.texts.push_back(
+      {plot.left + plot.width / 2, bottom + kAxisNameBelow, "気温 ℃", Anchor::Middle, kBlack});
+}
+
+// The key under the plot: each region the picture holds, in the table's
+// order, as a swatch (framed, so that the light ones show on white) and its
+// jet, in rows of equal columns; the canvas grows to take it.
+void AddKey(Chart& chart, const Cells& cells) {
+  std::vector<int> shown;
+  for (int b = -1; b <= kBandCount; ++b)
+    if (std::ranges::find(cells.bands, b) != cells.bands.end()) shown.push_back(b);
+  if (std::ranges::find(cells.bands, kNoBand) != cells.bands.end()) shown.push_back(kNoBand);
+  double column = 0;
+  for (const int b : shown)
+    column = std::max(column, kSwatch + kSwatchGap + TextWidth(KeyText(b)) + kKeyGap);
+  const int per_row = std::max(1, static_cast<int>((chart.width - 2 * kLabelPad) / column));
+  const double from = (chart.width - per_row * column + kKeyGap) / 2;
+  const double top = chart.plot.top + chart.plot.height + kKeyBelow;
+  for (std::size_t i = 0; i < shown.size(); ++i) {
+    const double x = from + static_cast<double>(i % static_cast<std::size_t>(per_row)) * column;
+    const double y = top + static_cast<double>(i / static_cast<std::size_t>(per_row)) * kKeyRow;
+    chart.boxes.push_back({x, y, kSwatch, kSwatch, kBlack});
+    chart.boxes.push_back({x + 1, y + 1, kSwatch - 2, kSwatch - 2, ColourOf(shown[i])});
+    chart.texts.push_back(
+        {x + kSwatch + kSwatchGap, y + kSwatch - 2, KeyText(shown[i]), Anchor::Start, kBlack});
+  }
+  const auto rows = static_cast<double>((shown.size() + static_cast<std::size_t>(per_row) - 1) /
+                                        static_cast<std::size_t>(per_row));
+  chart.height = top + rows * kKeyRow + kLabelPad;
+}
+
+// The reading: a cross, black on white so that it shows on every band,
+// and its values beside it on white.
+void AddMarker(Chart& chart, const Marker& m) {
+  if (!m.inside) return;
+  for (const auto& [width, ink] : {std::pair{4.0, kWhite}, std::pair{2.0, kBlack}}) {
+    chart.lines.push_back({m.x - kCrossArm, m.y, m.x + kCrossArm, m.y, width, ink});
+    chart.lines.push_back({m.x, m.y - kCrossArm, m.x, m.y + kCrossArm, width, ink});
+  }
+  chart.boxes.push_back(m.box);
+  chart.texts.push_back(m.label);
+}
+
 }  // namespace
 
 double ChartX(const Chart& chart, double temperature_c) {
@@ -95,140 +325,28 @@ double ChartY(const Chart& chart, double pressure_hpa) {
 }
 
 Chart JetChart(const Answer& a) {
-  Chart chart{kCanvasWidth, kCanvasHeight, kFont, {}, {}, {}, {}, 0, 0, 0, 0, kPlot};
+  Chart chart{kCanvasWidth, 0, kFont, {}, {}, {}, {}, 0, 0, 0, 0, kPlot};
   std::tie(chart.temperature_from, chart.temperature_to) =
       Axis(a.T, -10, 40, kTickTemperature, -60, 70);
   std::tie(chart.pressure_from, chart.pressure_to) = Axis(a.P, 850, 1050, kTickPressure, 500, 1100);
-  const ChartBox& plot = chart.plot;
-
-  // The cells, each coloured by what Select shows at its middle.
-  const int columns = static_cast<int>(
-      std::lround((chart.temperature_to - chart.temperature_from) / kCellTemperature));
-  const int rows =
-      static_cast<int>(std::lround((chart.pressure_to - chart.pressure_from) / kCellPressure));
-  const double cell_width = plot.width / columns, cell_height = plot.height / rows;
-  std::vector<int> bands(static_cast<std::size_t>(columns * rows));
-  auto band = [&](int column, int row) -> int& {
-    return bands[static_cast<std::size_t>(row * columns + column)];
-  };
-  for (int row = 0; row < rows; ++row)
-    for (int column = 0; column < columns; ++column)
-      band(column, row) = EngineBandFor({chart.temperature_from + (column + 0.5) * kCellTemperature,
-                                         chart.pressure_to - (row + 0.5) * kCellPressure, a.RH},
-                                        a.offset)
-                              .value_or(kNoBand);
-
-  // Painted as one box for each run of a band along a row.
-  const auto colour = ColourOf;
-  for (int row = 0; row < rows; ++row)
-    for (int column = 0; column < columns;) {
-      int end = column + 1;
-      while (end < columns && band(end, row) == band(column, row)) ++end;
-      chart.boxes.push_back({plot.left + column * cell_width, plot.top + row * cell_height,
-                             (end - column) * cell_width, cell_height, colour(band(column, row))});
-      column = end;
-    }
-
-  // Where the reading is marked, worked out first: no band's label may
-  // cover the cross or its values.
-  const double right = plot.left + plot.width, bottom = plot.top + plot.height;
-  const std::string reading = Concat({Shortest(a.T), " ℃・", Shortest(a.P), " hPa"});
-  const double x = ChartX(chart, a.T), y = ChartY(chart, a.P);
-  const bool inside = x >= plot.left && x <= right && y >= plot.top && y <= bottom;
-  const double reading_width = TextWidth(reading);
-  const bool left = x + 10 + reading_width > right;
-  const double baseline = y - 10 - kFont < plot.top ? y + 10 + kFont : y - 10;
-  const ChartBox reading_box{(left ? x - 10 - reading_width : x + 10) - 3, baseline - kFont,
-                             reading_width + 6, kFont + 4, kWhite};
-  auto clear_of_reading = [&](double l, double t, double r, double b) {
-    if (!inside) return true;
-    l -= 4, t -= 4, r += 4, b += 4;  // and not touching them either
-    const bool off_cross = r < x - 8 || l > x + 8 || b < y - 8 || t > y + 8;
-    const bool off_box = r < reading_box.left || l > reading_box.left + reading_box.width ||
-                         b < reading_box.top || t > reading_box.top + reading_box.height;
-    return off_cross && off_box;
-  };
-
-  // Each band's jet where a label fits wholly inside the band: in the
-  // widest run whose neighbouring rows hold the band under the whole label.
-  // An engine's bands past the table's ends count too.
-  // The digits' height is about 0.7 em: most of its half above and below the
-  // middle must lie in the band.
-  const int half_rows = static_cast<int>(std::ceil(kFont * 0.3 / cell_height));
-  for (int b = -1; b <= kBandCount; ++b) {
-    const std::string jet = BandJets(b);
-    const double needed = TextWidth(jet);
-    double best = 0, best_x = 0, best_y = 0;
-    for (int row = half_rows + 1; row + half_rows + 1 < rows; ++row)
-      for (int column = 0; column < columns;) {
-        int end = column + 1;
-        while (end < columns && band(end, row) == band(column, row)) ++end;
-        const double run = (end - column) * cell_width;
-        if (band(column, row) == b && run >= needed && run > best) {
-          const double middle = (column + end) / 2.0;
-          const double label_x = plot.left + middle * cell_width,
-                       label_y = plot.top + (row + 0.5) * cell_height;
-          const int first = static_cast<int>(middle - needed / 2 / cell_width);
-          const int last = static_cast<int>(std::ceil(middle + needed / 2 / cell_width));
-          bool fits = clear_of_reading(label_x - needed / 2, label_y - kFont / 2,
-                                       label_x + needed / 2, label_y + kFont / 2);
-          for (int r = row - half_rows; fits && r <= row + half_rows; ++r)
-            for (int c = std::max(first, 0); fits && c < std::min(last, columns); ++c)
-              fits = band(c, r) == b;
-          if (fits) {
-            best = run;
-            best_x = label_x;
-            best_y = label_y + kFont * 0.35;
-          }
-        }
-        column = end;
-      }
-    if (best > 0) chart.texts.push_back({best_x, best_y, jet, Anchor::Middle, TextOn(colour(b))});
-  }
-
-  // The frame and the ticks, every 10 ℃ and 50 hPa, with their values.
-  for (const auto [x1, y1, x2, y2] :
-       {std::array{plot.left, plot.top, right, plot.top},
-        std::array{right, plot.top, right, bottom}, std::array{right, bottom, plot.left, bottom},
-        std::array{plot.left, bottom, plot.left, plot.top}})
-    chart.lines.push_back({x1, y1, x2, y2, 1, kBlack});
-  for (double t = chart.temperature_from; t <= chart.temperature_to; t += kTickTemperature) {
-    const double tick = ChartX(chart, t);
-    chart.lines.push_back({tick, bottom, tick, bottom + 4, 1, kBlack});
-    chart.texts.push_back({tick, bottom + 17, Fixed(t, 0), Anchor::Middle, kBlack});
-  }
-  for (double p = chart.pressure_from; p <= chart.pressure_to; p += kTickPressure) {
-    const double tick = ChartY(chart, p);
-    chart.lines.push_back({plot.left - 4, tick, plot.left, tick, 1, kBlack});
-    chart.texts.push_back({plot.left - 6, tick + kFont * 0.35, Fixed(p, 0), Anchor::End, kBlack});
-  }
   // On an engine that is not the table's, the title says so.
   const std::string title =
       a.offset == 0
-          ? Concat({"湿度 ", Shortest(a.RH), " % のときの推奨ジェット"})
-          : Concat({"湿度 ", Shortest(a.RH), " %・このエンジン (", OffsetWords(a.offset), ")"});
-  chart.texts.push_back({kCanvasWidth / 2, 18, title, Anchor::Middle, kBlack});
-  chart.texts.push_back({4, 18, "hPa", Anchor::Start, kBlack});
-  chart.texts.push_back(
-      {plot.left + plot.width / 2, bottom + 36, "気温 ℃", Anchor::Middle, kBlack});
+          ? Concat({"湿度 ", Brief(a.RH), " % のときの推奨ジェット"})
+          : Concat({"湿度 ", Brief(a.RH), " %・このエンジン (", OffsetWords(a.offset), ")"});
 
-  // The reading: a cross, black on white so that it shows on every band,
-  // and its values beside it on white, kept inside the plot.
-  if (inside) {
-    for (const auto& [width, ink] : {std::pair{4.0, kWhite}, std::pair{2.0, kBlack}}) {
-      chart.lines.push_back({x - 7, y, x + 7, y, width, ink});
-      chart.lines.push_back({x, y - 7, x, y + 7, width, ink});
-    }
-    chart.boxes.push_back(reading_box);
-    chart.texts.push_back({left ? x - 10 : x + 10, reading_box.top + kFont, reading,
-                           left ? Anchor::End : Anchor::Start, kBlack});
-  }
+  const Cells cells = AddRegions(chart, a);
+  const Marker marker = PlaceMarker(chart, a);
+  AddLabels(chart, cells, marker);
+  AddAxes(chart, title);
+  AddKey(chart, cells);
+  AddMarker(chart, marker);
 
-  chart.summary =
-      Concat({title, " (気温 ", Fixed(chart.temperature_from, 0), "〜",
-              Fixed(chart.temperature_to, 0), " ℃、気圧 ", Fixed(chart.pressure_from, 0), "〜",
-              Fixed(chart.pressure_to, 0), " hPa)\n", inside ? "印は今の " : "今の ", reading,
-              inside ? "、" : " は図の外、", Shown(a), "\n", HoldingLines(a)});
+  chart.summary = Concat(
+      {title, " (気温 ", Fixed(chart.temperature_from, 0), "〜", Fixed(chart.temperature_to, 0),
+       " ℃、気圧 ", Fixed(chart.pressure_from, 0), "〜", Fixed(chart.pressure_to, 0), " hPa)\n",
+       marker.inside ? "印は今の " : "今の ", marker.text, marker.inside ? "、" : " は図の外、",
+       Shown(a), "\n", DensityAltitudeLine(a), "\n", HoldingLines(a)});
   return chart;
 }
 

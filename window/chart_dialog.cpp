@@ -3,13 +3,20 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "window/controls.h"
 
 namespace {
 
 using jet::window::FromUtf8;
+
+// The least the picture shrinks to on a short screen.
+constexpr double kSmallestScale = 0.4;
 
 QColor Colour(jet::form::Rgb rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
@@ -82,4 +89,19 @@ ChartDialog::ChartDialog(const jet::form::Answer& answer, QWidget* parent)
   layout->addWidget(lblSummary);
   layout->addWidget(cmdClose, 0, Qt::AlignRight);
   cmdClose->setFocus();
+  FitScreen();
+}
+
+// On a screen too short for the picture at its size, the picture shrinks,
+// keeping its shape, so that the dialog fits and its words stay whole.
+void ChartDialog::FitScreen() {
+  const QScreen* const where = parentWidget() ? parentWidget()->screen() : screen();
+  const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) +
+                    2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  const jet::form::Chart& chart = chartView->chart();
+  const int others = layout()->minimumSize().height() - chartView->minimumHeight();
+  const double scale = std::clamp(
+      (where->availableGeometry().height() - frame - others) / chart.height, kSmallestScale, 1.0);
+  chartView->setMinimumSize(static_cast<int>(chart.width * scale),
+                            static_cast<int>(chart.height * scale));
 }

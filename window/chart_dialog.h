@@ -34,4 +34,7 @@ class ChartDialog : public QDialog {
   ChartView* const chartView;
   QLabel* const lblSummary;
   QPushButton* const cmdClose;
+
+ private:
+  void FitScreen();
 };

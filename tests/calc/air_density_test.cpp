@@ -120,6 +120,8 @@ TEST(AirDensity, DensityAltitudeIsTheSameOnEveryTarget) {
       {0x1.1f117282860b5p-4, 0x1.c1ee31f40b789p+9},   // 20 °C, 956.0, 50 %: 899.861 m
       {0.07, 0x1.c81f1d42e1e65p+9},                   // a band's edge
       {0.0764763, 0x1.f6199415cf181p-5},              // standard air, 1.225 kg/m³: 0.06 m
+      {0x1p1020, -HUGE_VAL},  // kg/m³ overflows: no undefined conversion on the way
+      {HUGE_VAL, -HUGE_VAL},
   };
   for (const auto& c : cases)
     EXPECT_EQ(Bits(jet::DensityAltitude(c.D)), Bits(c.altitude))

@@ -41,7 +41,8 @@ TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
   // The band boxes tile the plot: no gaps, no overlaps.
   double area = 0;
   for (const ChartBox& b : chart.boxes)
-    if (b.colour != Rgb{255, 255, 255}) area += b.width * b.height;
+    if (b.colour != Rgb{255, 255, 255} && b.top < chart.plot.top + chart.plot.height)
+      area += b.width * b.height;
   EXPECT_NEAR(area, chart.plot.width * chart.plot.height, 1e-6);
 
   // The reading's cross is centred on 20 ℃, 1013 hPa, and its values stand
@@ -55,6 +56,64 @@ TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
   for (const ChartText& t : chart.texts) texts += t.text + "|";
   EXPECT_NE(texts.find("|20 ℃・1013 hPa|"), std::string::npos) << texts;
   EXPECT_NE(texts.find("|湿度 50 % のときの推奨ジェット|"), std::string::npos) << texts;
+  EXPECT_NE(chart.summary.find("、推奨  168\n密度高度  298 m\n気温"), std::string::npos)
+      << chart.summary;
+}
+
+// The key under the plot: each region the picture holds, in the table's
+// order, its swatch in the region's colour beside its text.
+TEST(JetChart, TheKeyNamesEachRegionInTheTablesOrder) {
+  const struct {
+    Answer answer;
+    std::string key;
+  } cases[] = {
+      {For(20, 1013, 50),
+       "175|175-172|172|172-170|170|170-168|168|168-165|165|165-162|162|162-160|160|"},
+      {For(20, 1013, 50, 6), "175 以上|175|"},  // all past the end is one region
+      {For(20, 1013, 50, -6), "160|160 以下|"},
+  };
+  for (const auto& c : cases) {
+    const Chart chart = JetChart(c.answer);
+    const double below = chart.plot.top + chart.plot.height + 40;
+    std::string key;
+    for (const ChartText& t : chart.texts) {
+      if (t.y < below) continue;
+      key += t.text + "|";
+      EXPECT_LE(t.y, chart.height);
+      if (t.text == "168") EXPECT_EQ(ColourAt(chart, t.x - 10, t.y - 5), (Rgb{33, 145, 140}));
+    }
+    EXPECT_EQ(key, c.key) << c.answer.offset;
+  }
+}
+
+// Whatever was typed, the reading's values stay on the canvas on their
+// white box, clear of the cross, shortened when long; so does the title.
+TEST(JetChart, TheReadingsValuesStayOnTheCanvasClearOfTheCross) {
+  const struct {
+    double T, P, RH;
+    std::string label, title;
+  } cases[] = {
+      {20, 1013, 50, "20 ℃・1013 hPa", "湿度 50 % "},
+      {11.175, 1013.25, 50, "11.175 ℃・1013.25 hPa", "湿度 50 % "},  // fits on neither side
+      {-10.258999999999999, 845.9, 81.4, "-10.259 ℃・845.9 hPa", "湿度 81.4 % "},
+      {20, 1013, 1.2345678901234567e-05, "20 ℃・1013 hPa", "湿度 1.2346e-05 % "},
+  };
+  for (const auto& c : cases) {
+    const Chart chart = JetChart(For(c.T, c.P, c.RH));
+    const double x = ChartX(chart, c.T), y = ChartY(chart, c.P);
+    const auto label =
+        std::ranges::find_if(chart.texts, [&](const ChartText& t) { return t.text == c.label; });
+    ASSERT_NE(label, chart.texts.end()) << c.T;
+    const ChartBox& box = chart.boxes.back();  // the white one behind it
+    EXPECT_EQ(box.colour, (Rgb{255, 255, 255}));
+    EXPECT_TRUE(box.left >= 0 && box.left + box.width <= chart.width) << c.T << " " << box.left;
+    EXPECT_TRUE(label->x >= box.left && label->x <= box.left + box.width) << c.T;
+    const double right = box.left + box.width, bottom = box.top + box.height;
+    const bool on_across = box.left <= x + 7 && right >= x - 7 && box.top <= y && bottom >= y;
+    const bool on_down = box.left <= x && right >= x && box.top <= y + 7 && bottom >= y - 7;
+    EXPECT_FALSE(on_across || on_down) << c.T;
+    EXPECT_EQ(chart.summary.find(c.title), 0u) << chart.summary;
+  }
 }
 
 // On an engine a size richer, every region is the engine's: 168's air shows
