@@ -102,7 +102,7 @@ std::pair<double, double> Axis(double value, double from, double to, double tick
 // that a label stays short whatever was typed.
 std::string Brief(double value) {
   std::string shortest = Shortest(value);
-  return shortest.size() <= 7 ? shortest : Significant(value, 5);
+  return shortest.size() <= 9 ? shortest : Significant(value, 5);
 }
 
 // What Select shows in each cell of the plot, row by row from the top.
@@ -313,6 +313,11 @@ void AddMarker(Chart& chart, const Marker& m) {
 }
 
 }  // namespace
+
+double ChartScale(const Chart& chart, double room) {
+  constexpr double kSmallest = 0.4;  // a picture still worth looking at
+  return std::clamp(room / chart.height, kSmallest, 1.0);
+}
 
 double ChartX(const Chart& chart, double temperature_c) {
   return chart.plot.left + (temperature_c - chart.temperature_from) /

@@ -65,6 +65,10 @@ struct Chart {
 // reading (within −60 … 70 ℃ and 500 … 1100 hPa); cells of 0.5 ℃ × 2 hPa.
 Chart JetChart(const Answer& answer);
 
+// How much a view shrinks the picture to fit a screen with `room` units of
+// height left for it: 1 where it fits, never below 0.4.
+double ChartScale(const Chart& chart, double room);
+
 // The canvas place of a temperature and a pressure.
 double ChartX(const Chart& chart, double temperature_c);
 double ChartY(const Chart& chart, double pressure_hpa);

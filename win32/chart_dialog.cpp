@@ -51,7 +51,10 @@ class ChartDialog {
   }
 
  private:
-  int Px(double units) const { return static_cast<int>(std::lround(units * dpi_ / 96.0)); }
+  // Pixels at the dialog's DPI: Dip for its margins, its button and its
+  // text, Px for the picture's units, which shrink on a short screen.
+  int Dip(double pixels) const { return static_cast<int>(std::lround(pixels * dpi_ / 96.0)); }
+  int Px(double units) const { return static_cast<int>(std::lround(units * dpi_ / 96.0 * scale_)); }
 
   BOOL OnInit() {
     SetWindowTextW(hwnd_, ToUtf16(form::kChartTitle).c_str());
@@ -83,7 +86,7 @@ class ChartDialog {
     font_ = CreateFontIndirectW(&metrics.lfMessageFont);
     face_ = metrics.lfMessageFont.lfFaceName;
 
-    const int width = Px(chart_.width);
+    const int width = Dip(chart_.width);
     RECT text{0, 0, width, 0};
     const HDC dc = GetDC(summary_);
     const HGDIOBJ old = SelectObject(dc, font_);
@@ -92,20 +95,36 @@ class ChartDialog {
     SelectObject(dc, old);
     ReleaseDC(summary_, dc);
 
-    const int margin = Px(kMargin), chart_bottom = margin + Px(chart_.height);
+    const int margin = Dip(kMargin);
+    FitScreen(4 * margin + text.bottom + Dip(kButtonHeight));
+    const int chart_bottom = margin + Px(chart_.height);
     const int summary_bottom = chart_bottom + margin + text.bottom;
     SetWindowPos(summary_, nullptr, margin, chart_bottom + margin, width, text.bottom,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowPos(close_, nullptr, margin + width - Px(kButtonWidth), summary_bottom + margin,
-                 Px(kButtonWidth), Px(kButtonHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(close_, nullptr, margin + width - Dip(kButtonWidth), summary_bottom + margin,
+                 Dip(kButtonWidth), Dip(kButtonHeight), SWP_NOZORDER | SWP_NOACTIVATE);
     for (const HWND child : {summary_, close_})
       SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 
-    RECT frame{0, 0, width + 2 * margin, summary_bottom + 2 * margin + Px(kButtonHeight)};
+    RECT frame{0, 0, width + 2 * margin, summary_bottom + 2 * margin + Dip(kButtonHeight)};
     AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
+  }
+
+  // On a screen too short for the picture at its size, the picture
+  // shrinks, keeping its shape, so that the dialog fits the screen's work
+  // area with its words whole; `others` is the height of the rest.
+  void FitScreen(int others) {
+    MONITORINFO screen{};
+    screen.cbSize = sizeof screen;
+    GetMonitorInfoW(MonitorFromWindow(GetWindow(hwnd_, GW_OWNER), MONITOR_DEFAULTTONEAREST),
+                    &screen);
+    RECT frame{};
+    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
+    const LONG room = screen.rcWork.bottom - screen.rcWork.top - (frame.bottom - frame.top);
+    scale_ = form::ChartScale(chart_, (room - others) * 96.0 / dpi_);
   }
 
   // Painted into a bitmap first, then copied in one piece: no flicker.
@@ -160,8 +179,10 @@ class ChartDialog {
     SelectObject(dc, old_font);
     DeleteObject(font);
 
-    const int margin = Px(kMargin);
-    BitBlt(screen, margin, margin, width, height, dc, 0, 0, SRCCOPY);
+    // The picture in the middle of the width the text takes.
+    const int margin = Dip(kMargin);
+    BitBlt(screen, margin + (Dip(chart_.width) - width) / 2, margin, width, height, dc, 0, 0,
+           SRCCOPY);
     SelectObject(dc, old_bitmap);
     DeleteObject(bitmap);
     DeleteDC(dc);
@@ -171,6 +192,7 @@ class ChartDialog {
   form::Chart chart_;
   HWND hwnd_{}, summary_{}, close_{};
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  double scale_ = 1;  // the picture's, below 1 on a short screen
   HFONT font_{};
   std::wstring face_;
 };

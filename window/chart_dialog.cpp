@@ -7,16 +7,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 #include "window/controls.h"
 
 namespace {
 
 using jet::window::FromUtf8;
-
-// The least the picture shrinks to on a short screen.
-constexpr double kSmallestScale = 0.4;
 
 QColor Colour(jet::form::Rgb rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
@@ -100,8 +95,8 @@ void ChartDialog::FitScreen() {
                     2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
   const jet::form::Chart& chart = chartView->chart();
   const int others = layout()->minimumSize().height() - chartView->minimumHeight();
-  const double scale = std::clamp(
-      (where->availableGeometry().height() - frame - others) / chart.height, kSmallestScale, 1.0);
+  const double scale =
+      jet::form::ChartScale(chart, where->availableGeometry().height() - frame - others);
   chartView->setMinimumSize(static_cast<int>(chart.width * scale),
                             static_cast<int>(chart.height * scale));
 }

@@ -27,13 +27,23 @@ TEST(Explain, GivesTheDensityItsAltitudeAndBand) {
             "密度高度  298 m\n"
             "この帯  0.0737 以上、0.0755 未満 lb/ft³\n" +
                 HoldingLines(For(20, 1013, 50)));
-  // Denser than standard air: below sea level, and the top band's open end.
-  EXPECT_NE(Explain(For(5, 1020, 30)).find("密度高度  -416 m\nこの帯  0.0794 以上 lb/ft³\n"),
-            std::string::npos);
-  // On an engine richer than the table: the offset and the table's own text.
-  EXPECT_NE(Explain(For(25, 1013, 50, 1))
-                .find("未満 lb/ft³\nこのエンジン: 表より 1 番手濃い (表は 推奨  165)\n気温"),
-            std::string::npos);
+  const struct {
+    Answer answer;
+    std::string_view part;
+  } cases[] = {
+      // Denser than standard air: below sea level, and the top band's open end.
+      {For(5, 1020, 30), "密度高度  -416 m\nこの帯  0.0794 以上 lb/ft³\n"},
+      // Standard air to the digits shown: no sign on the zero.
+      {For(-2, 956.4, 50),
+       "空気密度  0.07648 lb/ft³  (1.2250 kg/m³)\n相対空気密度  100.0 %  (標準空気 15 ℃・1013.25 "
+       "hPa・乾燥 = 100 %)\n密度高度  0 m\n"},
+      // The bottom band, whose lower bound it does not hold.
+      {For(30, 1000, 80), "密度高度  1010 m\nこの帯  0 より上、0.07 未満 lb/ft³\n"},
+      // On an engine richer than the table: the offset and the table's own text.
+      {For(25, 1013, 50, 1), "未満 lb/ft³\nこのエンジン: 表より 1 番手濃い (表は 推奨  165)\n気温"},
+  };
+  for (const auto& c : cases)
+    EXPECT_NE(Explain(c.answer).find(c.part), std::string::npos) << Explain(c.answer);
 }
 
 // How far each reading may move, and what the next grid value beyond each
@@ -57,6 +67,11 @@ TEST(Explain, SaysWhereTheJetChangesInTheTunersUnits) {
        "気温  33.5 ℃〜 なら 160 のまま\n  33.4 ℃ 以下 162\n"
        "気圧  どの値でも 160 のまま\n"
        "湿度  どの値でも 160 のまま"},
+      {20, 1000, -50,  // the 168 band comes back higher up the humidity grid
+       "気温  18.1〜27.6 ℃ なら 168 のまま\n  18.0 ℃ 以下 170-168\n  27.7 ℃ 以上 168-165\n"
+       "気圧  981.4〜1005.5 hPa なら 168 のまま\n  981.3 hPa 以下 168-165\n"
+       "  1005.6 hPa 以上 170-168\n"
+       "湿度  〜29 % なら 168 のまま\n  30 % 以上 168-165"},
       {20, 1013, -50,  // no humidity on the grid gives what −50 % gives
        "気温  14.3〜22.1 ℃ なら 170 のまま\n  14.2 ℃ 以下 172-170\n  22.2 ℃ 以上 170-168\n"
        "気圧  1007.0〜1029.8 hPa なら 170 のまま\n  1006.9 hPa 以下 170-168\n"

@@ -24,6 +24,10 @@ Rgb ColourAt(const Chart& chart, double x, double y) {
   return found;
 }
 
+double Lightness(Rgb c) {
+  return 0.2126 * c.red + 0.7152 * c.green + 0.0722 * c.blue;
+}
+
 TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
   const Chart chart = JetChart(For(20, 1013, 50));
   // Cold and high is dense air (175, darkest), warm and low thin air (160,
@@ -45,17 +49,27 @@ TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
       area += b.width * b.height;
   EXPECT_NEAR(area, chart.plot.width * chart.plot.height, 1e-6);
 
-  // The reading's cross is centred on 20 ℃, 1013 hPa, and its values stand
-  // beside it; the title names the humidity.
+  // The reading's cross is centred on 20 ℃, 1013 hPa, black over white,
+  // and its values stand beside it; the title names the humidity; the axes
+  // have a tick at each end.
   const double x = chart.plot.left + 30.0 / 50 * chart.plot.width;
   const double y = chart.plot.top + 37.0 / 200 * chart.plot.height;
-  EXPECT_TRUE(std::any_of(chart.lines.begin(), chart.lines.end(), [&](const ChartLine& l) {
-    return l.x1 == x - 7 && l.x2 == x + 7 && l.y1 == y && l.y2 == y;
-  }));
+  std::vector<double> across;  // the widths of the lines across the cross, in paint order
+  for (const ChartLine& l : chart.lines)
+    if (l.x1 == x - 7 && l.x2 == x + 7 && l.y1 == y && l.y2 == y) across.push_back(l.width);
+  EXPECT_EQ(across, (std::vector{4.0, 2.0}));
   std::string texts = "|";
   for (const ChartText& t : chart.texts) texts += t.text + "|";
-  EXPECT_NE(texts.find("|20 ℃・1013 hPa|"), std::string::npos) << texts;
-  EXPECT_NE(texts.find("|湿度 50 % のときの推奨ジェット|"), std::string::npos) << texts;
+  for (const char* text :
+       {"|20 ℃・1013 hPa|", "|湿度 50 % のときの推奨ジェット|", "|-10|", "|40|", "|850|", "|1050|"})
+    EXPECT_NE(texts.find(text), std::string::npos) << text << texts;
+  // A band's label is white on the dark colours, black on the light ones.
+  for (const ChartText& t : chart.texts)
+    if (t.y < chart.plot.top + chart.plot.height &&
+        (t.text == "175" || t.text == "168" || t.text == "160")) {
+      const Rgb under = ColourAt(chart, t.x, t.y - 4);
+      EXPECT_EQ(t.colour, Lightness(under) > 128 ? (Rgb{0, 0, 0}) : (Rgb{255, 255, 255})) << t.text;
+    }
   EXPECT_NE(chart.summary.find("、推奨  168\n密度高度  298 m\n気温"), std::string::npos)
       << chart.summary;
 }
@@ -80,10 +94,21 @@ TEST(JetChart, TheKeyNamesEachRegionInTheTablesOrder) {
       if (t.y < below) continue;
       key += t.text + "|";
       EXPECT_LE(t.y, chart.height);
-      if (t.text == "168") EXPECT_EQ(ColourAt(chart, t.x - 10, t.y - 5), (Rgb{33, 145, 140}));
+      if (t.text == "168") {
+        EXPECT_EQ(ColourAt(chart, t.x - 10, t.y - 5), (Rgb{33, 145, 140}));
+      }
     }
     EXPECT_EQ(key, c.key) << c.answer.offset;
   }
+  // The colours lighten band by band (viridis): none is out of its place.
+  const Chart chart = JetChart(For(20, 1013, 50));
+  double last = -1;
+  for (const ChartText& t : chart.texts)
+    if (t.y > chart.plot.top + chart.plot.height + 40) {
+      const double lightness = Lightness(ColourAt(chart, t.x - 10, t.y - 5));
+      EXPECT_GT(lightness, last) << t.text;
+      last = lightness;
+    }
 }
 
 // Whatever was typed, the reading's values stay on the canvas on their
@@ -97,6 +122,7 @@ TEST(JetChart, TheReadingsValuesStayOnTheCanvasClearOfTheCross) {
       {11.175, 1013.25, 50, "11.175 ℃・1013.25 hPa", "湿度 50 % "},  // fits on neither side
       {-10.258999999999999, 845.9, 81.4, "-10.259 ℃・845.9 hPa", "湿度 81.4 % "},
       {20, 1013, 1.2345678901234567e-05, "20 ℃・1013 hPa", "湿度 1.2346e-05 % "},
+      {20, 1013.125, 50, "20 ℃・1013.125 hPa", "湿度 50 % "},  // every digit typed
   };
   for (const auto& c : cases) {
     const Chart chart = JetChart(For(c.T, c.P, c.RH));
@@ -112,6 +138,14 @@ TEST(JetChart, TheReadingsValuesStayOnTheCanvasClearOfTheCross) {
     const bool on_across = box.left <= x + 7 && right >= x - 7 && box.top <= y && bottom >= y;
     const bool on_down = box.left <= x && right >= x && box.top <= y + 7 && bottom >= y - 7;
     EXPECT_FALSE(on_across || on_down) << c.T;
+    // No band's label comes near them.
+    for (const ChartText& t : chart.texts)
+      if (&t != &*label && t.anchor == Anchor::Middle && t.y > chart.plot.top &&
+          t.y < chart.plot.top + chart.plot.height) {
+        EXPECT_TRUE(t.y < box.top - 4 || t.y - 10 > bottom + 4 || t.x + 10 < box.left ||
+                    t.x - 10 > right)
+            << c.T << " " << t.text;
+      }
     EXPECT_EQ(chart.summary.find(c.title), 0u) << chart.summary;
   }
 }
