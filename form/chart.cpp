@@ -277,10 +277,14 @@ void AddAxes(Chart& chart, const std::string& title) {
 // order, as a swatch (framed, so that the light ones show on white) and its
 // jet, in rows of equal columns; the canvas grows to take it.
 void AddKey(Chart& chart, const Cells& cells) {
+  // Bands −1 … kBandCount (past the table's ends on an engine), then none.
+  std::array<bool, kBandCount + 3> present{};
+  for (const int b : cells.bands)
+    present[static_cast<std::size_t>(b == kNoBand ? kBandCount + 2 : b + 1)] = true;
   std::vector<int> shown;
-  for (int b = -1; b <= kBandCount; ++b)
-    if (std::ranges::find(cells.bands, b) != cells.bands.end()) shown.push_back(b);
-  if (std::ranges::find(cells.bands, kNoBand) != cells.bands.end()) shown.push_back(kNoBand);
+  for (int b = -1; b <= kBandCount + 1; ++b)
+    if (present[static_cast<std::size_t>(b + 1)])
+      shown.push_back(b == kBandCount + 1 ? kNoBand : b);
   double column = 0;
   for (const int b : shown)
     column = std::max(column, kSwatch + kSwatchGap + TextWidth(KeyText(b)) + kKeyGap);
