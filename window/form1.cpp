@@ -129,14 +129,28 @@ void Form1::CopyResult() {
   if (answer_) QGuiApplication::clipboard()->setText(FromUtf8(jet::form::LogbookLine(*answer_)));
 }
 
-// The box's own edit menu, with the logbook line and the jet chart below it.
+// A menu made anew each time it opens takes its own copy of each shared
+// action, which goes with it: a screen reader's object for a menu item stays
+// tied to the first menu that showed the action, so that a shared action is
+// out of its reach from the second opening on.
+static QAction* MenuCopy(QMenu* menu, QAction* shared) {
+  auto* const copy = new QAction(shared->text(), menu);
+  copy->setEnabled(shared->isEnabled());
+  // Shown beside the item; the window's own action takes the key.
+  copy->setShortcut(shared->shortcut());
+  copy->setShortcutContext(Qt::WidgetShortcut);
+  QObject::connect(copy, &QAction::triggered, shared, &QAction::trigger);
+  return copy;
+}
+
+// The box's own edit menu, with the logbook line, the jet chart and
+// 基準合わせ below it.
 void Form1::ShowResultMenu(const QPoint& at) {
   QMenu* const menu = txtMJ->createStandardContextMenu();
   menu->setObjectName(QStringLiteral("resultMenu"));
   menu->addSeparator();
-  menu->addAction(copyResult_);
-  menu->addAction(showChart_);
-  menu->addAction(adjustEngine_);
+  for (QAction* shared : {copyResult_, showChart_, adjustEngine_})
+    menu->addAction(MenuCopy(menu, shared));
   menu->exec(txtMJ->mapToGlobal(at));
   delete menu;
 }
@@ -151,7 +165,7 @@ void Form1::ShowPressureMenu(const QPoint& at) {
   QMenu* const menu = lblBphpa->createStandardContextMenu();
   menu->setObjectName(QStringLiteral("pressureMenu"));
   QAction* const first = menu->actions().value(0);
-  menu->insertAction(first, convertPressure_);
+  menu->insertAction(first, MenuCopy(menu, convertPressure_));
   menu->insertSeparator(first);
   menu->exec(lblBphpa->mapToGlobal(at));
   delete menu;

@@ -1,4 +1,5 @@
 // Select and Clear as the user runs them: typing, clicking, pressing keys.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -32,6 +33,23 @@ void WhenOpen(Step step) {
     while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
       dialog->reject();
   });
+}
+
+// What a screen reader reaches of the open menu: each item's name, with "-"
+// before a disabled one's; separators left out.
+QStringList Reachable() {
+  QStringList items;
+  QWidget* const popup = QApplication::activePopupWidget();
+  QAccessibleInterface* const menu = QAccessible::queryAccessibleInterface(popup);
+  for (int i = 0; menu && i < menu->childCount(); ++i) {
+    QAccessibleInterface* const item = menu->child(i);
+    if (!item || !item->isValid() || !item->parent() || item->parent()->object() != popup)
+      items << QStringLiteral("(out of reach)");
+    else if (item->role() != QAccessible::Separator)
+      items << (item->state().disabled ? QStringLiteral("-") : QString()) +
+                   item->text(QAccessible::Name);
+  }
+  return items;
 }
 
 // Closes the next error report once it is up and keeps its text.
@@ -344,6 +362,23 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   // The offscreen platform has no window manager to give the activation back.
   window->activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(window.get()));
+  // Both boxes' menus reach a screen reader whole on every opening: the
+  // fifth as the first.
+  for (const char* name : {"txtMJ", "lblBphpa"}) {
+    QList<QStringList> openings;
+    for (int i = 0; i < 5; ++i) {
+      WhenOpen([&] { openings << Reachable(); });
+      Box(name)->setFocus();
+      QTest::keyClick(Box(name), Qt::Key_F10, Qt::ShiftModifier);
+    }
+    QCOMPARE(openings.size(), 5);
+    QCOMPARE(openings.last(), openings.first());
+    QVERIFY2(
+        openings.first().join('|').contains(name == std::string_view("txtMJ")
+                                                ? "|結果をコピー|ジェット早見表(J)…|基準合わせ(K)…"
+                                                : "海面気圧から換算(K)…|"),
+        qPrintable(openings.first().join('|')));
+  }
 
   QApplication::clipboard()->clear();
   QTest::keyClick(Box("lblHum"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
