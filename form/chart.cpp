@@ -19,7 +19,14 @@ namespace {
 constexpr double kCanvasWidth = 360, kFont = 14;
 constexpr ChartBox kPlot{48, 28, 300, 256, {}};
 constexpr double kTitleBaseline = 18;
-constexpr double kCellTemperature = 0.5, kCellPressure = 2;  // ℃, hPa
+// The grid on which the bands' labels are placed, ℃ × hPa.
+constexpr double kCellTemperature = 0.5, kCellPressure = 2;
+// The steps of the vapour-pressure table, ℃; how near an edge is found,
+// and how far from the one before it it is first looked for, hPa.
+constexpr double kFirstVapourStep = 1.5, kLastVapourStep = 38.5;
+constexpr double kEdgeTolerance = 0.01, kNear = 1;
+// The digits' height, in ems: a band's label must lie in the band over it.
+constexpr double kDigitHeight = 0.7;
 constexpr double kTickTemperature = 10, kTickPressure = 50;
 // Below the plot: the tick marks, their values' baseline, the axis's name's
 // baseline, and the top of the key.
@@ -98,6 +105,21 @@ std::pair<double, double> Axis(double value, double from, double to, double tick
   return {from, to};
 }
 
+// The temperature and the pressure at a place of the canvas.
+double TemperatureAt(const Chart& chart, double x) {
+  return chart.temperature_from +
+         (x - chart.plot.left) / chart.plot.width * (chart.temperature_to - chart.temperature_from);
+}
+double PressureAt(const Chart& chart, double y) {
+  return chart.pressure_to -
+         (y - chart.plot.top) / chart.plot.height * (chart.pressure_to - chart.pressure_from);
+}
+
+// A point's place to a hundredth of a unit (under 0.01 hPa): short to write.
+double Rounded(double value) {
+  return std::round(value * 100) / 100;
+}
+
 // A value as typed, unless it is long: then to five significant digits, so
 // that a label stays short whatever was typed.
 std::string Brief(double value) {
@@ -105,7 +127,118 @@ std::string Brief(double value) {
   return shortest.size() <= 9 ? shortest : Significant(value, 5);
 }
 
-// What Select shows in each cell of the plot, row by row from the top.
+// What the chart shows at a place: the engine's band, or kNoBand where
+// Select shows nothing.
+int RegionAt(double T, double P, const Answer& a) {
+  return EngineBandFor({T, P, a.RH}, a.offset).value_or(kNoBand);
+}
+
+// The table's band Select shows at a place, leaner than all of them
+// (kBandCount) where it shows none: the density falls as the pressure falls,
+// so that at each temperature the bands follow one another up the plot.
+int TableBandAt(double T, double P, double RH) {
+  return BandFor(T, P, RH).value_or(kBandCount);
+}
+
+// The region a table band (or kBandCount, none) belongs to on this engine.
+int RegionOf(int table_band, int offset) {
+  return table_band == kBandCount ? kNoBand : EngineBand(table_band, offset);
+}
+
+// Where the region holds at each temperature sampled across the plot, and
+// whether it appears at all.
+struct Region {
+  int band;                    // an engine band, or kNoBand
+  std::vector<double> bottom;  // hPa at each sample; it reaches up to the next's
+  bool shown;
+};
+
+// The regions from the leanest up, each with its lower edge: at every
+// temperature sampled, the lowest pressure at which Select shows it or a
+// richer one, by bisection through Select's own arithmetic.
+struct Edges {
+  std::vector<double> temperatures;
+  std::vector<Region> regions;
+};
+
+// The lowest pressure at which Select shows the table band or a richer one
+// at a temperature: the plot's bottom or top where that is all of it or
+// none. Bisection, first within a hPa of `near` (the edge one sample before,
+// which it seldom leaves), else over the whole axis.
+double EdgeAt(const Chart& chart, double RH, int band, double T, double near) {
+  const auto richer = [&](double P) { return TableBandAt(T, P, RH) <= band; };
+  const double from = chart.pressure_from, to = chart.pressure_to;
+  double low = std::max(from, near - kNear), high = std::min(to, near + kNear);
+  if (richer(low) || !richer(high)) {
+    if (!richer(to)) return to;  // leaner all the way up
+    if (richer(from)) return from;
+    low = from, high = to;
+  }
+  while (high - low > kEdgeTolerance) {
+    const double middle = (low + high) / 2;
+    (richer(middle) ? high : low) = middle;
+  }
+  return high;
+}
+
+Edges FindEdges(const Chart& chart, const Answer& a) {
+  Edges edges;
+  // One sample for each unit across the plot, and both sides of each step
+  // of the vapour-pressure table (at 1.5, 2.5, … 38.5 ℃, each belonging to
+  // the row above it).
+  const double from = chart.temperature_from, to = chart.temperature_to;
+  const int units = static_cast<int>(std::lround(chart.plot.width));
+  for (int i = 0; i <= units; ++i) edges.temperatures.push_back(from + (to - from) * i / units);
+  for (double step = kFirstVapourStep; step <= kLastVapourStep; ++step)
+    if (step > from && step < to) {
+      edges.temperatures.push_back(std::nextafter(step, from));
+      edges.temperatures.push_back(step);
+    }
+  std::sort(edges.temperatures.begin(), edges.temperatures.end());
+  edges.temperatures.erase(std::unique(edges.temperatures.begin(), edges.temperatures.end()),
+                           edges.temperatures.end());
+
+  const std::size_t samples = edges.temperatures.size();
+  for (int band = kBandCount; band >= 0; --band) {
+    const int region = RegionOf(band, a.offset);
+    if (!edges.regions.empty() && edges.regions.back().band == region) continue;
+    // The lowest pressure showing this band or a richer one.
+    Region found{region, std::vector<double>(samples, chart.pressure_from), false};
+    if (band < kBandCount)
+      for (std::size_t i = 0; i < samples; ++i)
+        found.bottom[i] = EdgeAt(chart, a.RH, band, edges.temperatures[i],
+                                 i > 0 ? found.bottom[i - 1] : chart.pressure_from);
+    edges.regions.push_back(std::move(found));
+  }
+  // A region shows where its lower edge lies below the next one's.
+  for (std::size_t r = 0; r < edges.regions.size(); ++r)
+    for (std::size_t i = 0; i < samples && !edges.regions[r].shown; ++i) {
+      const double top =
+          r + 1 < edges.regions.size() ? edges.regions[r + 1].bottom[i] : chart.pressure_to;
+      edges.regions[r].shown = edges.regions[r].bottom[i] < top;
+    }
+  return edges;
+}
+
+// Each region as an outline from its lower edge to the plot's top, painted
+// from the leanest up: the next region covers the rest of it, so that the
+// two share one edge with nothing between them.
+void AddRegions(Chart& chart, const Edges& edges) {
+  const ChartBox& plot = chart.plot;
+  for (const Region& region : edges.regions) {
+    if (!region.shown) continue;
+    ChartRegion outline{{}, ColourOf(region.band)};
+    for (std::size_t i = 0; i < edges.temperatures.size(); ++i)
+      outline.points.push_back({Rounded(ChartX(chart, edges.temperatures[i])),
+                                Rounded(ChartY(chart, region.bottom[i]))});
+    outline.points.push_back({plot.left + plot.width, plot.top});
+    outline.points.push_back({plot.left, plot.top});
+    chart.regions.push_back(std::move(outline));
+  }
+}
+
+// What Select shows in each cell of a coarse grid over the plot, row by row
+// from the top: where the bands' labels may go.
 struct Cells {
   int columns, rows;
   double width, height;  // one cell's, in canvas units
@@ -121,9 +254,7 @@ struct Cells {
   }
 };
 
-// The cells, each coloured by what Select shows at its middle, painted as
-// one box for each run of a band along a row.
-Cells AddRegions(Chart& chart, const Answer& a) {
+Cells SampleCells(const Chart& chart, const Answer& a) {
   const ChartBox& plot = chart.plot;
   Cells cells{};
   cells.columns = static_cast<int>(
@@ -135,20 +266,22 @@ Cells AddRegions(Chart& chart, const Answer& a) {
   cells.bands.reserve(static_cast<std::size_t>(cells.columns * cells.rows));
   for (int row = 0; row < cells.rows; ++row)
     for (int column = 0; column < cells.columns; ++column)
-      cells.bands.push_back(
-          EngineBandFor({chart.temperature_from + (column + 0.5) * kCellTemperature,
-                         chart.pressure_to - (row + 0.5) * kCellPressure, a.RH},
-                        a.offset)
-              .value_or(kNoBand));
-  for (int row = 0; row < cells.rows; ++row)
-    for (int column = 0; column < cells.columns;) {
-      const int end = cells.RunEnd(column, row);
-      chart.boxes.push_back({plot.left + column * cells.width, plot.top + row * cells.height,
-                             (end - column) * cells.width, cells.height,
-                             ColourOf(cells.at(column, row))});
-      column = end;
-    }
+      cells.bands.push_back(RegionAt(chart.temperature_from + (column + 0.5) * kCellTemperature,
+                                     chart.pressure_to - (row + 0.5) * kCellPressure, a));
   return cells;
+}
+
+// Whether a label's box (left, top, right, bottom) lies wholly in one
+// region: at every unit across it, the region at its top and at its bottom
+// (between them the bands follow one another, so nothing else can be).
+bool WhollyIn(const Chart& chart, const Answer& a, int band, double l, double t, double r,
+              double b) {
+  const double top = PressureAt(chart, t), bottom = PressureAt(chart, b);
+  for (double x = l;; x = std::min(x + 1, r)) {
+    const double T = TemperatureAt(chart, x);
+    if (RegionAt(T, top, a) != band || RegionAt(T, bottom, a) != band) return false;
+    if (x >= r) return true;
+  }
 }
 
 // The reading's mark: where its cross stands and where its values go,
@@ -212,37 +345,49 @@ Marker PlaceMarker(const Chart& chart, const Answer& a) {
 // engine's bands past the table's ends count too. The digits' height is
 // about 0.7 em: most of its half above and below the middle must lie in
 // the band.
-void AddLabels(Chart& chart, const Cells& cells, const Marker& marker) {
+void AddLabels(Chart& chart, const Answer& a, const Cells& cells, const Marker& marker) {
   const ChartBox& plot = chart.plot;
   const int half_rows = static_cast<int>(std::ceil(kFont * 0.3 / cells.height));
+  struct Place {
+    double run, x, y;  // the run's length, the label's middle
+  };
   for (int b = -1; b <= kBandCount; ++b) {
     const std::string jet = BandJets(b);
     const double needed = TextWidth(jet);
-    double best = 0, best_x = 0, best_y = 0;
+    std::vector<Place> places;
     for (int row = half_rows + 1; row + half_rows + 1 < cells.rows; ++row)
       for (int column = 0; column < cells.columns;) {
         const int end = cells.RunEnd(column, row);
         const double run = (end - column) * cells.width;
-        if (cells.at(column, row) == b && run >= needed && run > best) {
+        if (cells.at(column, row) == b && run >= needed) {
           const double middle = (column + end) / 2.0;
-          const double label_x = plot.left + middle * cells.width,
-                       label_y = plot.top + (row + 0.5) * cells.height;
           const int first = static_cast<int>(middle - needed / 2 / cells.width);
           const int last = static_cast<int>(std::ceil(middle + needed / 2 / cells.width));
-          bool fits = marker.Clear(label_x - needed / 2, label_y - kFont / 2, label_x + needed / 2,
-                                   label_y + kFont / 2);
+          bool fits = true;
           for (int r = row - half_rows; fits && r <= row + half_rows; ++r)
             for (int c = std::max(first, 0); fits && c < std::min(last, cells.columns); ++c)
               fits = cells.at(c, r) == b;
-          if (fits) {
-            best = run;
-            best_x = label_x;
-            best_y = label_y + kFont * 0.35;
-          }
+          if (fits)
+            places.push_back(
+                {run, plot.left + middle * cells.width, plot.top + (row + 0.5) * cells.height});
         }
         column = end;
       }
-    if (best > 0) chart.texts.push_back({best_x, best_y, jet, Anchor::Middle, TextOn(ColourOf(b))});
+    // The widest run first whose label lies wholly in the band, its true
+    // edges rather than the grid's, and clear of the reading.
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& p, const Place& q) { return p.run > q.run; });
+    for (const Place& place : places) {
+      const double l = place.x - needed / 2, r = place.x + needed / 2;
+      const double t = place.y - kFont * kDigitHeight / 2,
+                   bottom = place.y + kFont * kDigitHeight / 2;
+      if (marker.Clear(l, place.y - kFont / 2, r, place.y + kFont / 2) &&
+          WhollyIn(chart, a, b, l, t, r, bottom)) {
+        chart.texts.push_back(
+            {place.x, place.y + kFont * 0.35, jet, Anchor::Middle, TextOn(ColourOf(b))});
+        break;
+      }
+    }
   }
 }
 
@@ -276,15 +421,13 @@ void AddAxes(Chart& chart, const std::string& title) {
 // The key under the plot: each region the picture holds, in the table's
 // order, as a swatch (framed, so that the light ones show on white) and its
 // jet, in rows of equal columns; the canvas grows to take it.
-void AddKey(Chart& chart, const Cells& cells) {
-  // Bands −1 … kBandCount (past the table's ends on an engine), then none.
-  std::array<bool, kBandCount + 3> present{};
-  for (const int b : cells.bands)
-    present[static_cast<std::size_t>(b == kNoBand ? kBandCount + 2 : b + 1)] = true;
+void AddKey(Chart& chart, const Edges& edges) {
+  // Found from the leanest up; the key runs from the richest, none last.
   std::vector<int> shown;
-  for (int b = -1; b <= kBandCount + 1; ++b)
-    if (present[static_cast<std::size_t>(b + 1)])
-      shown.push_back(b == kBandCount + 1 ? kNoBand : b);
+  for (auto region = edges.regions.rbegin(); region != edges.regions.rend(); ++region)
+    if (region->shown && region->band != kNoBand) shown.push_back(region->band);
+  if (edges.regions.front().band == kNoBand && edges.regions.front().shown)
+    shown.push_back(kNoBand);
   double column = 0;
   for (const int b : shown)
     column = std::max(column, kSwatch + kSwatchGap + TextWidth(KeyText(b)) + kKeyGap);
@@ -334,7 +477,7 @@ double ChartY(const Chart& chart, double pressure_hpa) {
 }
 
 Chart JetChart(const Answer& a) {
-  Chart chart{kCanvasWidth, 0, kFont, {}, {}, {}, {}, 0, 0, 0, 0, kPlot};
+  Chart chart{kCanvasWidth, 0, kFont, {}, {}, {}, {}, {}, 0, 0, 0, 0, kPlot};
   std::tie(chart.temperature_from, chart.temperature_to) =
       Axis(a.T, -10, 40, kTickTemperature, -60, 70);
   std::tie(chart.pressure_from, chart.pressure_to) = Axis(a.P, 850, 1050, kTickPressure, 500, 1100);
@@ -344,11 +487,12 @@ Chart JetChart(const Answer& a) {
           ? Concat({"湿度 ", Brief(a.RH), " % のときの推奨ジェット"})
           : Concat({"湿度 ", Brief(a.RH), " %・このエンジン (", OffsetWords(a.offset), ")"});
 
-  const Cells cells = AddRegions(chart, a);
+  const Edges edges = FindEdges(chart, a);
+  AddRegions(chart, edges);
   const Marker marker = PlaceMarker(chart, a);
-  AddLabels(chart, cells, marker);
+  AddLabels(chart, a, SampleCells(chart, a), marker);
   AddAxes(chart, title);
-  AddKey(chart, cells);
+  AddKey(chart, edges);
   AddMarker(chart, marker);
 
   chart.summary = Concat(

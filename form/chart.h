@@ -36,6 +36,14 @@ struct ChartLine {
   double width;
   Rgb colour;
 };
+struct ChartPoint {
+  double x, y;
+};
+// A filled outline, its edges straight lines between the points; closed.
+struct ChartRegion {
+  std::vector<ChartPoint> points;
+  Rgb colour;
+};
 enum class Anchor { Start, Middle, End };
 struct ChartText {
   double x, y;  // y is the baseline; x the start, middle or end as anchored
@@ -47,8 +55,11 @@ struct ChartText {
 struct Chart {
   double width, height;  // the canvas
   double font_size;      // every text's, in the chart's units
-  // Painted in this order: the boxes (the bands, row by row, then the
-  // reading's label behind its text), the lines, the texts.
+  // Painted in this order: the regions (the bands, from the leanest, each
+  // from its lower edge to the plot's top, so that the next covers the rest
+  // of it and neighbours share one edge), the boxes (the key's swatches,
+  // the reading's label behind its text), the lines, the texts.
+  std::vector<ChartRegion> regions;
   std::vector<ChartBox> boxes;
   std::vector<ChartLine> lines;
   std::vector<ChartText> texts;
@@ -62,7 +73,9 @@ struct Chart {
 
 // The chart for what the last Select read and found. The axes cover at least
 // −10 … 40 ℃ and 850 … 1050 hPa, widened in whole ticks to take in the
-// reading (within −60 … 70 ℃ and 500 … 1100 hPa); cells of 0.5 ℃ × 2 hPa.
+// reading (within −60 … 70 ℃ and 500 … 1100 hPa). Each region's edge is the
+// pressure at which Select's answer changes, found for every unit across
+// the plot and on both sides of each step of the vapour-pressure table.
 Chart JetChart(const Answer& answer);
 
 // How much a view shrinks the picture to fit a screen with `room` units of

@@ -2,6 +2,8 @@
 
 #include <fmt/compile.h>
 
+#include <iterator>
+
 namespace jet::form {
 
 std::string Fixed(double value, int decimals) {
@@ -14,6 +16,10 @@ std::string Significant(double value, int digits) {
 
 std::string Shortest(double value) {
   return fmt::format(FMT_COMPILE("{}"), value);
+}
+
+void AppendShortest(std::string& text, double value) {
+  fmt::format_to(std::back_inserter(text), FMT_COMPILE("{}"), value);
 }
 
 std::string Concat(std::initializer_list<std::string_view> parts) {

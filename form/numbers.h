@@ -18,6 +18,8 @@ std::string Significant(double value, int digits);
 
 // The shortest decimal that reads back as the same double.
 std::string Shortest(double value);
+// The same, written at the end of a text: no text of its own to make.
+void AppendShortest(std::string& text, double value);
 
 // The parts one after the other: one call where a chain of + would build
 // each step anew (and, in WebAssembly, inline each).

@@ -45,6 +45,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const jet::form::Answer answer{"", "", "", D, *band, T, P, RH, offset};
   (void)jet::form::Explain(answer);
   const jet::form::Chart chart = jet::form::JetChart(answer);
+  for (const jet::form::ChartRegion& r : chart.regions)
+    for (const jet::form::ChartPoint& p : r.points)
+      if (!On(p.x, 0, chart.width) || !On(p.y, 0, chart.height)) std::abort();
   for (const jet::form::ChartBox& b : chart.boxes)
     if (!On(b.left, 0, chart.width) || !On(b.left + b.width, 0, chart.width) ||
         !On(b.top, 0, chart.height) || !On(b.top + b.height, 0, chart.height))

@@ -160,7 +160,8 @@ std::string Colour(jet::form::Rgb rgb) {
 }
 
 // The chart as inline SVG in its own units, so that it stays sharp at any
-// zoom; the bands without antialiased seams between them.
+// zoom: the bands as smooth paths, each over the ones before it, then the
+// square boxes.
 std::string Svg(const jet::form::Chart& chart) {
   using jet::form::Concat;
   using jet::form::Shortest;
@@ -168,7 +169,18 @@ std::string Svg(const jet::form::Chart& chart) {
       Concat({"<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ", Shortest(chart.width),
               " ", Shortest(chart.height), "\" font-size=\"", Shortest(chart.font_size),
               "\" aria-hidden=\"true\"><rect width=\"100%\" height=\"100%\" "
-              "fill=\"#fff\"/><g shape-rendering=\"crispEdges\">"});
+              "fill=\"#fff\"/>"});
+  for (const jet::form::ChartRegion& r : chart.regions) {
+    svg += "<path d=\"M";
+    for (const jet::form::ChartPoint& p : r.points) {
+      jet::form::AppendShortest(svg, p.x);
+      svg += ' ';
+      jet::form::AppendShortest(svg, p.y);
+      svg += ' ';
+    }
+    svg += Concat({"Z\" fill=\"", Colour(r.colour), "\"/>"});
+  }
+  svg += "<g shape-rendering=\"crispEdges\">";
   for (const jet::form::ChartBox& b : chart.boxes)
     svg += Concat({"<rect x=\"", Shortest(b.left), "\" y=\"", Shortest(b.top), "\" width=\"",
                    Shortest(b.width), "\" height=\"", Shortest(b.height), "\" fill=\"",

@@ -2,15 +2,16 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "form/chart.h"
 #include "win32/controls.h"
+#include "win32/dialog.h"
 #include "win32/text.h"
 
 namespace jet::win32 {
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr int kSummaryId = 100;
 // Pixels at 96 dpi: the margin, and the size of 閉じる.
 constexpr int kMargin = 10, kButtonWidth = 88, kButtonHeight = 26;
@@ -38,14 +39,9 @@ class ChartDialog {
       case WM_PAINT:
         OnPaint();
         return TRUE;
-      case WM_DPICHANGED: {
-        dpi_ = HIWORD(wparam);
-        Place();
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      case WM_DPICHANGED:
+        FollowDpi(hwnd_, dpi_, wparam, lparam, [this] { Place(); });
         return TRUE;
-      }
     }
     return FALSE;
   }
@@ -107,7 +103,7 @@ class ChartDialog {
       SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 
     RECT frame{0, 0, width + 2 * margin, summary_bottom + 2 * margin + Dip(kButtonHeight)};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
+    AdjustWindowRectExForDpi(&frame, kDialogStyle, FALSE, 0, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(hwnd_, nullptr, TRUE);
@@ -122,7 +118,7 @@ class ChartDialog {
     GetMonitorInfoW(MonitorFromWindow(GetWindow(hwnd_, GW_OWNER), MONITOR_DEFAULTTONEAREST),
                     &screen);
     RECT frame{};
-    AdjustWindowRectExForDpi(&frame, kStyle, FALSE, 0, dpi_);
+    AdjustWindowRectExForDpi(&frame, kDialogStyle, FALSE, 0, dpi_);
     const LONG room = screen.rcWork.bottom - screen.rcWork.top - (frame.bottom - frame.top);
     scale_ = form::ChartScale(chart_, (room - others) * 96.0 / dpi_);
   }
@@ -138,8 +134,18 @@ class ChartDialog {
 
     const RECT all{0, 0, width, height};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    // Each box from its edges rounded to pixels, so that neighbours meet.
+    // The bands, each over the ones before it.
     const HGDIOBJ old_brush = SelectObject(dc, GetStockObject(DC_BRUSH));
+    const HGDIOBJ outline_pen = SelectObject(dc, GetStockObject(NULL_PEN));
+    std::vector<POINT> outline;
+    for (const form::ChartRegion& r : chart_.regions) {
+      outline.clear();
+      for (const form::ChartPoint& p : r.points) outline.push_back({Px(p.x), Px(p.y)});
+      SetDCBrushColor(dc, Colour(r.colour));
+      Polygon(dc, outline.data(), static_cast<int>(outline.size()));
+    }
+    SelectObject(dc, outline_pen);
+    // Each box from its edges rounded to pixels.
     for (const form::ChartBox& b : chart_.boxes) {
       const RECT r{Px(b.left), Px(b.top), Px(b.left + b.width), Px(b.top + b.height)};
       SetDCBrushColor(dc, Colour(b.colour));
@@ -201,7 +207,7 @@ class ChartDialog {
 
 void ShowJetChart(HWND owner, const form::Answer& answer) {
   ChartDialog dialog(answer);
-  RunModal(owner, kStyle, dialog);
+  RunModal(owner, dialog);
 }
 
 }  // namespace jet::win32

@@ -49,28 +49,6 @@ void Annotate(HWND control, const MSAAPROPID& property, std::string_view text);
 // The outer size of a window whose client area is width × height twips.
 SIZE FrameSize(int width, int height, DWORD style, UINT dpi);
 
-// Runs a modal dialog with no controls of its own over owner: proc makes
-// them in WM_INITDIALOG, where lparam is `param`. Returns what EndDialog gave.
-INT_PTR RunModal(HWND owner, DWORD style, DLGPROC proc, LPARAM param);
-
-// The same for an object that handles the dialog's messages: it stays with
-// the dialog, and its Handle(dialog, message, wparam, lparam) gets each one
-// from WM_INITDIALOG on.
-template <typename Dialog>
-INT_PTR RunModal(HWND owner, DWORD style, Dialog& object) {
-  constexpr DLGPROC proc = [](HWND dialog, UINT message, WPARAM wparam,
-                              LPARAM lparam) noexcept -> INT_PTR {
-    if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lparam);
-    auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
-    return self ? self->Handle(dialog, message, wparam, lparam) : FALSE;
-  };
-  return RunModal(owner, style, proc, reinterpret_cast<LPARAM>(&object));
-}
-
-// Moves a dialog over the middle of the window that owns it, kept inside
-// the screen that window is on.
-void CentreOnOwner(HWND dialog);
-
 // A box's context menu: the items of the EDIT control's own menu, each with
 // the message that does it to the box as its ID; Act does the chosen one.
 void AppendEditItems(HMENU menu, HWND box);

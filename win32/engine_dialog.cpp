@@ -6,6 +6,7 @@
 #include "form/engine.h"
 #include "win32/control_id.h"
 #include "win32/controls.h"
+#include "win32/dialog.h"
 #include "win32/text.h"
 
 namespace jet::win32 {
@@ -13,7 +14,6 @@ namespace {
 
 using form::Control;
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 // What EndDialog gives for 解除, beside IDOK and IDCANCEL.
 constexpr INT_PTR kReset = 100;
 
@@ -34,15 +34,9 @@ class EngineDialog {
       case WM_COMMAND:
         OnCommand(LOWORD(wparam), HIWORD(wparam));
         return TRUE;
-      case WM_DPICHANGED: {
-        dpi_ = HIWORD(wparam);
-        Place();
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
-                     suggested.right - suggested.left, suggested.bottom - suggested.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+      case WM_DPICHANGED:
+        FollowDpi(hwnd_, dpi_, wparam, lparam, [this] { Place(); });
         return TRUE;
-      }
     }
     return FALSE;
   }
@@ -85,7 +79,7 @@ class EngineDialog {
     fonts_.Make(dpi_);
     for (const Control& control : form::EngineControls())
       PlaceControl(Item(control.name), control, dpi_, fonts_);
-    const SIZE frame = FrameSize(form::kEngineWidth, form::kEngineHeight, kStyle, dpi_);
+    const SIZE frame = FrameSize(form::kEngineWidth, form::kEngineHeight, kDialogStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -134,7 +128,7 @@ std::optional<int> AskEngineOffset(HWND owner, const BoxTexts& boxes,
                                    EngineMemory& memory) {
   // The controls come from the table, in WM_INITDIALOG.
   EngineDialog dialog(boxes, last, applied, memory);
-  const INT_PTR result = RunModal(owner, kStyle, dialog);
+  const INT_PTR result = RunModal(owner, dialog);
   if (result == kReset) return 0;
   if (result != IDOK) return std::nullopt;
   return dialog.offset;

@@ -3,14 +3,13 @@
 #include "form/pressure.h"
 #include "win32/control_id.h"
 #include "win32/controls.h"
+#include "win32/dialog.h"
 #include "win32/text.h"
 
 namespace jet::win32 {
 namespace {
 
 using form::Control;
-
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 
 class PressureDialog {
  public:
@@ -28,15 +27,9 @@ class PressureDialog {
       case WM_COMMAND:
         OnCommand(LOWORD(wparam), HIWORD(wparam));
         return TRUE;
-      case WM_DPICHANGED: {
-        dpi_ = HIWORD(wparam);
-        Place();
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
-                     suggested.right - suggested.left, suggested.bottom - suggested.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+      case WM_DPICHANGED:
+        FollowDpi(hwnd_, dpi_, wparam, lparam, [this] { Place(); });
         return TRUE;
-      }
     }
     return FALSE;
   }
@@ -68,7 +61,7 @@ class PressureDialog {
     fonts_.Make(dpi_);
     for (const Control& control : form::PressureControls())
       PlaceControl(Item(control.name), control, dpi_, fonts_);
-    const SIZE frame = FrameSize(form::kPressureWidth, form::kPressureHeight, kStyle, dpi_);
+    const SIZE frame = FrameSize(form::kPressureWidth, form::kPressureHeight, kDialogStyle, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
@@ -108,7 +101,7 @@ std::optional<std::wstring> AskStationPressure(HWND owner, const std::wstring& t
                                                PressureMemory& memory) {
   // The controls come from the table, in WM_INITDIALOG.
   PressureDialog dialog(temperature, memory);
-  const INT_PTR result = RunModal(owner, kStyle, dialog);
+  const INT_PTR result = RunModal(owner, dialog);
   if (result != IDOK) return std::nullopt;
   return dialog.pressure;
 }

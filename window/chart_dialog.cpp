@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPolygonF>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -38,8 +39,18 @@ void ChartView::paintEvent(QPaintEvent*) {
   // Its texts are black: the canvas is white whatever the desktop's colours.
   painter.fillRect(QRectF(0, 0, chart_.width, chart_.height), Qt::white);
 
-  // The bands edge to edge, with no seams between them.
+  // The bands with smooth edges, each over the ones before it.
+  painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
+  for (const jet::form::ChartRegion& r : chart_.regions) {
+    QPolygonF outline;
+    outline.reserve(static_cast<qsizetype>(r.points.size()));
+    for (const jet::form::ChartPoint& p : r.points) outline << QPointF(p.x, p.y);
+    painter.setBrush(Colour(r.colour));
+    painter.drawPolygon(outline);
+  }
+  // The key's swatches and the reading's label, square.
+  painter.setRenderHint(QPainter::Antialiasing, false);
   for (const jet::form::ChartBox& b : chart_.boxes)
     painter.fillRect(QRectF(b.left, b.top, b.width, b.height), Colour(b.colour));
 

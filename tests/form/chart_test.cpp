@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "calc/air_density.h"
@@ -16,9 +17,22 @@ Answer For(double T, double P, double RH, int offset = 0) {
   return {"", "", "", D, *SelectBand(D), T, P, RH, offset};
 }
 
-// The colour painted at a place of the canvas: the last box there.
+// Whether a point lies inside an outline (crossings of a ray to its right).
+bool Inside(const ChartRegion& region, double x, double y) {
+  bool inside = false;
+  const std::vector<ChartPoint>& p = region.points;
+  for (std::size_t i = 0, j = p.size() - 1; i < p.size(); j = i++)
+    if ((p[i].y > y) != (p[j].y > y) &&
+        x < (p[j].x - p[i].x) * (y - p[i].y) / (p[j].y - p[i].y) + p[i].x)
+      inside = !inside;
+  return inside;
+}
+
+// The colour painted at a place of the canvas: the last region or box there.
 Rgb ColourAt(const Chart& chart, double x, double y) {
   Rgb found{1, 2, 3};
+  for (const ChartRegion& r : chart.regions)
+    if (Inside(r, x, y)) found = r.colour;
   for (const ChartBox& b : chart.boxes)
     if (x >= b.left && x < b.left + b.width && y >= b.top && y < b.top + b.height) found = b.colour;
   return found;
@@ -42,12 +56,13 @@ TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
   for (const auto& p : places)
     EXPECT_EQ(ColourAt(chart, ChartX(chart, p.T), ChartY(chart, p.P)), p.colour) << p.T;
 
-  // The band boxes tile the plot: no gaps, no overlaps.
+  // The leanest region is painted over the whole plot, each richer one over
+  // it from its edge up: no gaps.
   double area = 0;
-  for (const ChartBox& b : chart.boxes)
-    if (b.colour != Rgb{255, 255, 255} && b.top < chart.plot.top + chart.plot.height)
-      area += b.width * b.height;
-  EXPECT_NEAR(area, chart.plot.width * chart.plot.height, 1e-6);
+  const std::vector<ChartPoint>& first = chart.regions.front().points;
+  for (std::size_t i = 0, j = first.size() - 1; i < first.size(); j = i++)
+    area += (first[j].x - first[i].x) * (first[j].y + first[i].y) / 2;
+  EXPECT_NEAR(std::abs(area), chart.plot.width * chart.plot.height, 1e-6);
 
   // The reading's cross is centred on 20 ℃, 1013 hPa, black over white,
   // and its values stand beside it; the title names the humidity; the axes
@@ -148,6 +163,36 @@ TEST(JetChart, TheReadingsValuesStayOnTheCanvasClearOfTheCross) {
       }
     EXPECT_EQ(chart.summary.find(c.title), 0u) << chart.summary;
   }
+}
+
+// A region's lower edge is where Select's answer changes, to 0.05 hPa, at
+// least once a unit across the plot: 168's, both sides of each step of the
+// vapour-pressure table included.
+TEST(JetChart, EdgesAreWhereSelectChanges) {
+  const Chart chart = JetChart(For(20, 1013, 50));
+  const auto region = std::ranges::find(chart.regions, Rgb{33, 145, 140}, &ChartRegion::colour);
+  ASSERT_NE(region, chart.regions.end());
+  const std::vector<ChartPoint> edge(region->points.begin(), region->points.end() - 2);
+  const double per_unit = (chart.temperature_to - chart.temperature_from) / chart.plot.width;
+  const double per_y = (chart.pressure_to - chart.pressure_from) / chart.plot.height;
+  const auto band = [&](double T, double P) { return *SelectBand(ComputeAirDensity(T, P, 0.5)); };
+  int inside = 0;
+  for (std::size_t i = 0; i < edge.size(); ++i) {
+    if (i > 0) {
+      EXPECT_LE(edge[i].x - edge[i - 1].x, 1 + 1e-9);
+    }
+    double T = chart.temperature_from + (edge[i].x - chart.plot.left) * per_unit;
+    // Two points at one place across: a step, the left one just below it.
+    const bool left = i + 1 < edge.size() && edge[i + 1].x == edge[i].x;
+    const bool right = i > 0 && edge[i - 1].x == edge[i].x;
+    if (left || right) T = std::round(T - 0.5) + 0.5 - (left ? 1e-9 : 0);
+    const double P = chart.pressure_to - (edge[i].y - chart.plot.top) * per_y;
+    if (P <= chart.pressure_from + 0.05 || P >= chart.pressure_to - 0.05) continue;
+    ++inside;
+    EXPECT_LE(band(T, P + 0.05), 6) << T << " ℃ " << P << " hPa";
+    EXPECT_GE(band(T, P - 0.05), 7) << T << " ℃ " << P << " hPa";
+  }
+  EXPECT_GT(inside, 200);
 }
 
 // On an engine a size richer, every region is the engine's: 168's air shows

@@ -457,15 +457,16 @@ step('the result explains itself and copies a logbook line', async () => {
   // and nothing in the form has changed.
   await b.click('cmdChart');
   // The picture is silent to screen readers, which read the words the
-  // dialog is described by; its top left is 175's darkest colour.
+  // dialog is described by; its thirteen bands are painted from 160's
+  // yellow to 175's darkest colour.
   const chart = await b.js(() => [document.getElementById('chart').matches(':modal'),
-    document.querySelectorAll('#chart-picture svg rect').length > 100,
+    [...document.querySelectorAll('#chart-picture svg path')].map((p) => p.getAttribute('fill'))
+        .filter((fill, i, all) => i === 0 || i === all.length - 1 || all.length !== 13).join(' '),
     document.querySelector('#chart-picture svg').getAttribute('aria-hidden'),
     document.getElementById('chart').getAttribute('aria-describedby'),
-    document.querySelector('#chart-picture svg g rect').getAttribute('fill'),
     ...['chart-title', 'chart-text'].map((id) => document.getElementById(id).textContent)]);
-  assert.deepEqual(chart.slice(0, 6), [true, true, 'true', 'chart-text', '#440154', 'ジェット早見表']);
-  assert.ok(chart[6].includes('\n気温  16.2〜21.9 ℃ なら 168 のまま\n'), chart[6]);
+  assert.deepEqual(chart.slice(0, 5), [true, '#fde725 #440154', 'true', 'chart-text', 'ジェット早見表']);
+  assert.ok(chart[5].includes('\n気温  16.2〜21.9 ℃ なら 168 のまま\n'), chart[5]);
   assert.equal(await focused(), 'chart-close');
   await watchClose('chart');
   await b.press('Escape');
