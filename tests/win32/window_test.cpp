@@ -386,6 +386,8 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
   GetClientRect(chart, &area);
+  // As wide as the chart's 360 units and two margins of 10, at the DPI.
+  EXPECT_NEAR(area.right - area.left, MulDiv(380, static_cast<int>(GetDpiForSystem()), 96), 2);
   MapWindowPoints(chart, nullptr, reinterpret_cast<POINT*>(&area), 2);
   GetWindowRect(GetDlgItem(chart, 100), &words);
   const HDC screen = GetDC(nullptr);  // the middle of the picture, above the words: a band
