@@ -142,8 +142,8 @@ TEST(JetChart, TheReadingsValuesStayOnTheCanvasClearOfTheCross) {
   for (const auto& c : cases) {
     const Chart chart = JetChart(For(c.T, c.P, c.RH));
     const double x = ChartX(chart, c.T), y = ChartY(chart, c.P);
-    const auto label =
-        std::ranges::find_if(chart.texts, [&](const ChartText& t) { return t.text == c.label; });
+    const auto label = std::find_if(chart.texts.begin(), chart.texts.end(),
+                                    [&](const ChartText& t) { return t.text == c.label; });
     ASSERT_NE(label, chart.texts.end()) << c.T;
     const ChartBox& box = chart.boxes.back();  // the white one behind it
     EXPECT_EQ(box.colour, (Rgb{255, 255, 255}));
@@ -170,7 +170,10 @@ TEST(JetChart, TheReadingsValuesStayOnTheCanvasClearOfTheCross) {
 // vapour-pressure table included.
 TEST(JetChart, EdgesAreWhereSelectChanges) {
   const Chart chart = JetChart(For(20, 1013, 50));
-  const auto region = std::ranges::find(chart.regions, Rgb{33, 145, 140}, &ChartRegion::colour);
+  const auto region =
+      std::find_if(chart.regions.begin(), chart.regions.end(), [](const ChartRegion& r) {
+        return r.colour == Rgb{33, 145, 140};
+      });
   ASSERT_NE(region, chart.regions.end());
   const std::vector<ChartPoint> edge(region->points.begin(), region->points.end() - 2);
   const double per_unit = (chart.temperature_to - chart.temperature_from) / chart.plot.width;
