@@ -36,7 +36,7 @@ void HoldingRanges(benchmark::State& state) {
 }
 BENCHMARK(HoldingRanges)->Unit(benchmark::kMicrosecond);
 
-// The jet chart for one answer: 10,000 cells, the labels and the summary.
+// The jet chart for one answer: its edges, the labels, the key and the summary.
 void JetChart(benchmark::State& state) {
   const double D = jet::ComputeAirDensity(20, 1013, 0.5);
   const jet::form::Answer answer{"20", "1013", "50", D, *jet::SelectBand(D), 20, 1013, 50};

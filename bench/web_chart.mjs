@@ -33,5 +33,5 @@ function median(call) {
 }
 const chart = median(() => jet._jet_chart());
 const explanation = median(() => jet._jet_explanation());
-console.log(`jet_chart (cells, labels, SVG): ${chart.toFixed(2)} ms; ` +
+console.log(`jet_chart (edges, labels, SVG): ${chart.toFixed(2)} ms; ` +
             `jet_explanation (with the three ranges): ${explanation.toFixed(3)} ms; median of ${runs}`);
