@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "calc/engine.h"
-#include "calc/holding.h"
 #include "calc/recommendation.h"
 #include "form/numbers.h"
 
@@ -127,12 +126,6 @@ std::string Brief(double value) {
   return shortest.size() <= 9 ? shortest : Significant(value, 5);
 }
 
-// What the chart shows at a place: the engine's band, or kNoBand where
-// Select shows nothing.
-int RegionAt(double T, double P, const Answer& a) {
-  return EngineBandFor({T, P, a.RH}, a.offset).value_or(kNoBand);
-}
-
 // The table's band Select shows at a place, leaner than all of them
 // (kBandCount) where it shows none: the density falls as the pressure falls,
 // so that at each temperature the bands follow one another up the plot.
@@ -143,6 +136,12 @@ int TableBandAt(double T, double P, double RH) {
 // The region a table band (or kBandCount, none) belongs to on this engine.
 int RegionOf(int table_band, int offset) {
   return table_band == kBandCount ? kNoBand : EngineBand(table_band, offset);
+}
+
+// What the chart shows at a place: the engine's band, or kNoBand where
+// Select shows nothing.
+int RegionAt(double T, double P, const Answer& a) {
+  return RegionOf(TableBandAt(T, P, a.RH), a.offset);
 }
 
 // Where the region holds at each temperature sampled across the plot, and

@@ -20,41 +20,28 @@ COLORREF Colour(form::Rgb rgb) {
   return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
-class ChartDialog {
+class ChartDialog : public DialogFrame<ChartDialog> {
  public:
   explicit ChartDialog(const form::Answer& answer) : chart_(form::JetChart(answer)) {}
   ~ChartDialog() {
     if (font_) DeleteObject(font_);
   }
 
-  // Every message of the dialog, from WM_INITDIALOG on.
-  INT_PTR Handle(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) hwnd_ = dialog;
-    switch (message) {
-      case WM_INITDIALOG:
-        return OnInit();
-      case WM_COMMAND:
-        if (LOWORD(wparam) == IDOK || LOWORD(wparam) == IDCANCEL) EndDialog(hwnd_, IDOK);
-        return TRUE;
-      case WM_PAINT:
-        OnPaint();
-        return TRUE;
-      case WM_DPICHANGED:
-        FollowDpi(hwnd_, dpi_, wparam, lparam, [this] { Place(); });
-        return TRUE;
-    }
-    return FALSE;
-  }
-
  private:
+  friend DialogFrame<ChartDialog>;
+
   // Pixels at the dialog's DPI: Dip for its margins, its button and its
   // text, Px for the picture's units, which shrink on a short screen.
   int Dip(double pixels) const { return static_cast<int>(std::lround(pixels * dpi_ / 96.0)); }
   int Px(double units) const { return static_cast<int>(std::lround(units * dpi_ / 96.0 * scale_)); }
 
+  // 閉じる, Return and Escape close it.
+  void OnCommand(int id, int) {
+    if (id == IDOK || id == IDCANCEL) EndDialog(hwnd_, IDOK);
+  }
+
   BOOL OnInit() {
     SetWindowTextW(hwnd_, ToUtf16(form::kChartTitle).c_str());
-    dpi_ = GetDpiForWindow(hwnd_);
     // The summary is a control of its own, so that screen readers read it;
     // the picture is painted on the dialog and says nothing.
     std::wstring summary;
@@ -196,8 +183,7 @@ class ChartDialog {
   }
 
   form::Chart chart_;
-  HWND hwnd_{}, summary_{}, close_{};
-  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  HWND summary_{}, close_{};
   double scale_ = 1;  // the picture's, below 1 on a short screen
   HFONT font_{};
   std::wstring face_;

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 // What the program's dialogs share: their frame, running modal over the
-// window, their place over it, and a move to a screen of another DPI.
+// window, their place over it, and the messages they handle alike.
 namespace jet::win32 {
 
 inline constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -30,15 +30,47 @@ INT_PTR RunModal(HWND owner, Dialog& object) {
 // the screen that window is on.
 void CentreOnOwner(HWND dialog);
 
-// WM_DPICHANGED: the dialog takes the new DPI, `place` lays it out and sizes
-// it again for it, and it moves to where Windows suggests.
-template <typename Place>
-void FollowDpi(HWND dialog, UINT& dpi, WPARAM wparam, LPARAM lparam, Place place) {
-  dpi = HIWORD(wparam);
-  place();
-  const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
-  SetWindowPos(dialog, nullptr, suggested.left, suggested.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
+// What each dialog's object shares: its window, its DPI, and the messages
+// every dialog handles alike. Derived (a friend of this) has OnInit(), to
+// make its controls once the window and its DPI are known; OnCommand(id,
+// code); Place(), to lay itself out and size itself at dpi_; and may have
+// OnPaint(). On a move to a screen of another DPI it is placed again and
+// moves to where Windows suggests.
+template <typename Derived>
+class DialogFrame {
+ public:
+  // Every message of the dialog, from WM_INITDIALOG on (see RunModal).
+  INT_PTR Handle(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
+    Derived& self = static_cast<Derived&>(*this);
+    switch (message) {
+      case WM_INITDIALOG:
+        hwnd_ = dialog;
+        dpi_ = GetDpiForWindow(dialog);
+        return self.OnInit();
+      case WM_COMMAND:
+        self.OnCommand(LOWORD(wparam), HIWORD(wparam));
+        return TRUE;
+      case WM_DPICHANGED: {
+        dpi_ = HIWORD(wparam);
+        self.Place();
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lparam);
+        SetWindowPos(dialog, nullptr, suggested.left, suggested.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return TRUE;
+      }
+      case WM_PAINT:
+        if constexpr (requires { self.OnPaint(); }) {
+          self.OnPaint();
+          return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+  }
+
+ protected:
+  HWND hwnd_{};
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+};
 
 }  // namespace jet::win32

@@ -17,7 +17,7 @@ using form::Control;
 // What EndDialog gives for 解除, beside IDOK and IDCANCEL.
 constexpr INT_PTR kReset = 100;
 
-class EngineDialog {
+class EngineDialog : public DialogFrame<EngineDialog> {
  public:
   EngineDialog(const BoxTexts& boxes, const std::optional<form::Answer>& last, int applied,
                EngineMemory& memory)
@@ -25,29 +25,14 @@ class EngineDialog {
 
   std::optional<int> offset;  // what 適用 gives; empty while a field is wrong
 
-  // Every message of the dialog, from WM_INITDIALOG on.
-  INT_PTR Handle(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) hwnd_ = dialog;
-    switch (message) {
-      case WM_INITDIALOG:
-        return OnInit();
-      case WM_COMMAND:
-        OnCommand(LOWORD(wparam), HIWORD(wparam));
-        return TRUE;
-      case WM_DPICHANGED:
-        FollowDpi(hwnd_, dpi_, wparam, lparam, [this] { Place(); });
-        return TRUE;
-    }
-    return FALSE;
-  }
-
  private:
+  friend DialogFrame<EngineDialog>;
+
   HWND Item(std::string_view name) const { return GetDlgItem(hwnd_, EngineControlId(name)); }
   std::string TextOf(std::string_view name) const { return ToUtf8(WindowText(Item(name))); }
 
   BOOL OnInit() {
     SetWindowTextW(hwnd_, ToUtf16(form::kEngineTitle).c_str());
-    dpi_ = GetDpiForWindow(hwnd_);
     // Created in the table's order: each label just before its field, so
     // that screen readers name the field after it.
     for (const Control& control : form::EngineControls())
@@ -116,8 +101,6 @@ class EngineDialog {
   const std::optional<form::Answer>& last_;
   const int applied_;
   EngineMemory& memory_;
-  HWND hwnd_{};
-  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   Fonts fonts_;
 };
 

@@ -11,37 +11,22 @@ namespace {
 
 using form::Control;
 
-class PressureDialog {
+class PressureDialog : public DialogFrame<PressureDialog> {
  public:
   PressureDialog(const std::wstring& temperature, PressureMemory& memory)
       : temperature_(temperature), memory_(memory) {}
 
   std::wstring pressure;  // what Apply gives; empty while a field is wrong
 
-  // Every message of the dialog, from WM_INITDIALOG on.
-  INT_PTR Handle(HWND dialog, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_INITDIALOG) hwnd_ = dialog;
-    switch (message) {
-      case WM_INITDIALOG:
-        return OnInit();
-      case WM_COMMAND:
-        OnCommand(LOWORD(wparam), HIWORD(wparam));
-        return TRUE;
-      case WM_DPICHANGED:
-        FollowDpi(hwnd_, dpi_, wparam, lparam, [this] { Place(); });
-        return TRUE;
-    }
-    return FALSE;
-  }
-
  private:
+  friend DialogFrame<PressureDialog>;
+
   HWND Item(std::string_view name) const { return GetDlgItem(hwnd_, PressureControlId(name)); }
 
   std::wstring TextOf(std::string_view name) const { return WindowText(Item(name)); }
 
   BOOL OnInit() {
     SetWindowTextW(hwnd_, ToUtf16(form::kPressureTitle).c_str());
-    dpi_ = GetDpiForWindow(hwnd_);
     // Created in the table's order: each label just before its field, so
     // that screen readers name the field after it.
     for (const Control& control : form::PressureControls())
@@ -90,8 +75,6 @@ class PressureDialog {
 
   const std::wstring& temperature_;
   PressureMemory& memory_;
-  HWND hwnd_{};
-  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   Fonts fonts_;
 };
 

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 #include "form/layout.h"
 
@@ -34,6 +35,16 @@ QLabel* MakeLabel(QWidget* parent, const form::Control& control);
 QLineEdit* MakeBox(QWidget* parent, const form::Control& control);
 QPushButton* MakeButton(QWidget* parent, const form::Control& control);
 QComboBox* MakeComboBox(QWidget* parent, const form::Control& control);
+
+// The same for the control of that name in a dialog's table.
+template <typename Widget>
+Widget* Make(QWidget* parent, std::span<const form::Control> table, const char* name) {
+  const form::Control& control = form::Find(table, name);
+  if constexpr (std::is_same_v<Widget, QLabel>) return MakeLabel(parent, control);
+  if constexpr (std::is_same_v<Widget, QLineEdit>) return MakeBox(parent, control);
+  if constexpr (std::is_same_v<Widget, QPushButton>) return MakeButton(parent, control);
+  if constexpr (std::is_same_v<Widget, QComboBox>) return MakeComboBox(parent, control);
+}
 
 // Chains the focus through the table's controls by tab index and returns
 // the first of them.

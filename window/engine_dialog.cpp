@@ -13,40 +13,32 @@
 namespace {
 
 using jet::window::FromUtf8;
+using jet::window::Make;
 
 // The code exec() returns for 解除.
 constexpr int kReset = QDialog::Accepted + 1;
 
-const jet::form::Control& Row(const char* name) {
-  return jet::form::Find(jet::form::EngineControls(), name);
-}
-QLabel* Label(QWidget* parent, const char* name) {
-  return jet::window::MakeLabel(parent, Row(name));
-}
-QLineEdit* Field(QWidget* parent, const char* name) {
-  return jet::window::MakeBox(parent, Row(name));
-}
-QPushButton* Button(QWidget* parent, const char* name) {
-  return jet::window::MakeButton(parent, Row(name));
+std::span<const jet::form::Control> Table() {
+  return jet::form::EngineControls();
 }
 
 }  // namespace
 
 EngineDialog::EngineDialog(QWidget* parent)
     : QDialog(parent),
-      lblRefPurpose(Label(this, "lblRefPurpose")),
-      capRefTemp(Label(this, "capRefTemp")),
-      txtRefTemp(Field(this, "txtRefTemp")),
-      capRefPressure(Label(this, "capRefPressure")),
-      txtRefPressure(Field(this, "txtRefPressure")),
-      capRefHumidity(Label(this, "capRefHumidity")),
-      txtRefHumidity(Field(this, "txtRefHumidity")),
-      capRefJet(Label(this, "capRefJet")),
-      cboRefJet(jet::window::MakeComboBox(this, Row("cboRefJet"))),
-      lblEngine(Label(this, "lblEngine")),
-      cmdRefApply(Button(this, "cmdRefApply")),
-      cmdRefReset(Button(this, "cmdRefReset")),
-      cmdRefCancel(Button(this, "cmdRefCancel")) {
+      lblRefPurpose(Make<QLabel>(this, Table(), "lblRefPurpose")),
+      capRefTemp(Make<QLabel>(this, Table(), "capRefTemp")),
+      txtRefTemp(Make<QLineEdit>(this, Table(), "txtRefTemp")),
+      capRefPressure(Make<QLabel>(this, Table(), "capRefPressure")),
+      txtRefPressure(Make<QLineEdit>(this, Table(), "txtRefPressure")),
+      capRefHumidity(Make<QLabel>(this, Table(), "capRefHumidity")),
+      txtRefHumidity(Make<QLineEdit>(this, Table(), "txtRefHumidity")),
+      capRefJet(Make<QLabel>(this, Table(), "capRefJet")),
+      cboRefJet(Make<QComboBox>(this, Table(), "cboRefJet")),
+      lblEngine(Make<QLabel>(this, Table(), "lblEngine")),
+      cmdRefApply(Make<QPushButton>(this, Table(), "cmdRefApply")),
+      cmdRefReset(Make<QPushButton>(this, Table(), "cmdRefReset")),
+      cmdRefCancel(Make<QPushButton>(this, Table(), "cmdRefCancel")) {
   setObjectName(QStringLiteral("EngineDialog"));
   setWindowTitle(FromUtf8(jet::form::kEngineTitle));
   setFixedSize(jet::window::Twips(jet::form::kEngineWidth),

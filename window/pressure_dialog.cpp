@@ -11,34 +11,26 @@
 namespace {
 
 using jet::window::FromUtf8;
+using jet::window::Make;
 
-const jet::form::Control& Row(const char* name) {
-  return jet::form::Find(jet::form::PressureControls(), name);
-}
-QLabel* Label(QWidget* parent, const char* name) {
-  return jet::window::MakeLabel(parent, Row(name));
-}
-QLineEdit* Field(QWidget* parent, const char* name) {
-  return jet::window::MakeBox(parent, Row(name));
-}
-QPushButton* Button(QWidget* parent, const char* name) {
-  return jet::window::MakeButton(parent, Row(name));
+std::span<const jet::form::Control> Table() {
+  return jet::form::PressureControls();
 }
 
 }  // namespace
 
 PressureDialog::PressureDialog(QWidget* parent)
     : QDialog(parent),
-      lblPurpose(Label(this, "lblPurpose")),
-      capSeaLevel(Label(this, "capSeaLevel")),
-      txtSeaLevel(Field(this, "txtSeaLevel")),
-      capAltitude(Label(this, "capAltitude")),
-      txtAltitude(Field(this, "txtAltitude")),
-      capAirTemp(Label(this, "capAirTemp")),
-      txtAirTemp(Field(this, "txtAirTemp")),
-      lblStation(Label(this, "lblStation")),
-      cmdApply(Button(this, "cmdApply")),
-      cmdCancel(Button(this, "cmdCancel")) {
+      lblPurpose(Make<QLabel>(this, Table(), "lblPurpose")),
+      capSeaLevel(Make<QLabel>(this, Table(), "capSeaLevel")),
+      txtSeaLevel(Make<QLineEdit>(this, Table(), "txtSeaLevel")),
+      capAltitude(Make<QLabel>(this, Table(), "capAltitude")),
+      txtAltitude(Make<QLineEdit>(this, Table(), "txtAltitude")),
+      capAirTemp(Make<QLabel>(this, Table(), "capAirTemp")),
+      txtAirTemp(Make<QLineEdit>(this, Table(), "txtAirTemp")),
+      lblStation(Make<QLabel>(this, Table(), "lblStation")),
+      cmdApply(Make<QPushButton>(this, Table(), "cmdApply")),
+      cmdCancel(Make<QPushButton>(this, Table(), "cmdCancel")) {
   setObjectName(QStringLiteral("PressureDialog"));
   setWindowTitle(FromUtf8(jet::form::kPressureTitle));
   setFixedSize(jet::window::Twips(jet::form::kPressureWidth),
