@@ -127,9 +127,13 @@ std::string Explain(const Answer& answer) {
 std::string LogbookLine(const Answer& answer, const std::tm& t) {
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H:%M", &t);
+  return LogbookLine(answer, std::string_view(stamp));
+}
+
+std::string LogbookLine(const Answer& answer, std::string_view stamp) {
   const double D = answer.density;
   const std::string offset = (answer.offset > 0 ? "+" : "") + std::to_string(answer.offset);
-  std::string line = stamp;
+  std::string line(stamp);
   for (const std::string& cell : {answer.temperature, answer.pressure, answer.humidity, Density(D),
                                   KgPerM3(D), RelativeDensity(D), Shown(answer), offset})
     line += "\t" + cell;

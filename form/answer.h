@@ -46,6 +46,9 @@ std::string HoldingLines(const Answer& answer);
 // and the engine's offset in sizes ("+1", "0", "-2"). No line end.
 std::string LogbookLine(const Answer& answer, const std::tm& local_time);
 
+// The same line with its first cell as given: a time of day, say.
+std::string LogbookLine(const Answer& answer, std::string_view stamp);
+
 // The same line, stamped with the current local time.
 std::string LogbookLine(const Answer& answer);
 

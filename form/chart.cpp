@@ -57,11 +57,6 @@ constexpr std::array<Rgb, 13> kPalette = {{
     {253, 231, 37},
 }};
 
-// Dark text on the light colours, white on the dark ones.
-Rgb TextOn(Rgb fill) {
-  return 0.2126 * fill.red + 0.7152 * fill.green + 0.0722 * fill.blue > 128 ? kBlack : kWhite;
-}
-
 // A cell where Select shows nothing.
 constexpr int kNoBand = -100;
 
@@ -69,30 +64,16 @@ constexpr int kNoBand = -100;
 // 175's colour, lighter than 160's.
 constexpr Rgb kBeyondRich{36, 0, 44}, kBeyondLean{255, 247, 170};
 
-// A region's text in the key: its jet, or that Select shows nothing there.
-std::string KeyText(int band) {
-  return band == kNoBand ? "推奨なし" : BandJets(band);
+std::optional<int> AsRegion(int band) {
+  return band == kNoBand ? std::nullopt : std::optional<int>(band);
 }
 
 Rgb ColourOf(int band) {
-  if (band == kNoBand) return kNone;
-  if (band < 0) return kBeyondRich;
-  if (band >= kBandCount) return kBeyondLean;
-  return kPalette[static_cast<std::size_t>(band)];
+  return RegionColour(AsRegion(band));
 }
 
-// How wide a text is drawn, roughly: Latin digits and letters are about
-// 0.55 em, Japanese characters 1 em. Used only to keep texts apart.
 double TextWidth(std::string_view text) {
-  double em = 0;
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    const auto byte = static_cast<unsigned char>(text[at]);
-    if (byte < 0x80)
-      em += 0.55;
-    else if (byte >= 0xC0)
-      em += 1;  // a lead byte: one character
-  }
-  return em * kFont;
+  return jet::form::TextWidth(text, kFont);
 }
 
 // The axis's ends: the default range, widened in whole ticks to take in the
@@ -417,33 +398,12 @@ void AddAxes(Chart& chart, const std::string& title) {
       {plot.left + plot.width / 2, bottom + kAxisNameBelow, "気温 ℃", Anchor::Middle, kBlack});
 }
 
-// The key under the plot: each region the picture holds, in the table's
-// order, as a swatch (framed, so that the light ones show on white) and its
-// jet, in rows of equal columns; the canvas grows to take it.
+// The key under the plot: each region the picture holds.
 void AddKey(Chart& chart, const Edges& edges) {
-  // Found from the leanest up; the key runs from the richest, none last.
-  std::vector<int> shown;
-  for (auto region = edges.regions.rbegin(); region != edges.regions.rend(); ++region)
-    if (region->shown && region->band != kNoBand) shown.push_back(region->band);
-  if (edges.regions.front().band == kNoBand && edges.regions.front().shown)
-    shown.push_back(kNoBand);
-  double column = 0;
-  for (const int b : shown)
-    column = std::max(column, kSwatch + kSwatchGap + TextWidth(KeyText(b)) + kKeyGap);
-  const int per_row = std::max(1, static_cast<int>((chart.width - 2 * kLabelPad) / column));
-  const double from = (chart.width - per_row * column + kKeyGap) / 2;
-  const double top = chart.plot.top + chart.plot.height + kKeyBelow;
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    const double x = from + static_cast<double>(i % static_cast<std::size_t>(per_row)) * column;
-    const double y = top + static_cast<double>(i / static_cast<std::size_t>(per_row)) * kKeyRow;
-    chart.boxes.push_back({x, y, kSwatch, kSwatch, kBlack});
-    chart.boxes.push_back({x + 1, y + 1, kSwatch - 2, kSwatch - 2, ColourOf(shown[i])});
-    chart.texts.push_back(
-        {x + kSwatch + kSwatchGap, y + kSwatch - 2, KeyText(shown[i]), Anchor::Start, kBlack});
-  }
-  const auto rows = static_cast<double>((shown.size() + static_cast<std::size_t>(per_row) - 1) /
-                                        static_cast<std::size_t>(per_row));
-  chart.height = top + rows * kKeyRow + kLabelPad;
+  std::vector<std::optional<int>> shown;
+  for (const Region& region : edges.regions)
+    if (region.shown) shown.push_back(AsRegion(region.band));
+  AddKey(chart, shown, chart.plot.top + chart.plot.height + kKeyBelow);
 }
 
 // The reading: a cross, black on white so that it shows on every band,
@@ -459,6 +419,64 @@ void AddMarker(Chart& chart, const Marker& m) {
 }
 
 }  // namespace
+
+Rgb RegionColour(std::optional<int> band) {
+  if (!band) return kNone;
+  if (*band < 0) return kBeyondRich;
+  if (*band >= kBandCount) return kBeyondLean;
+  return kPalette[static_cast<std::size_t>(*band)];
+}
+
+Rgb TextOn(Rgb fill) {
+  return 0.2126 * fill.red + 0.7152 * fill.green + 0.0722 * fill.blue > 128 ? kBlack : kWhite;
+}
+
+std::string RegionText(std::optional<int> band) {
+  return band ? BandJets(*band) : std::string("推奨なし");
+}
+
+double TextWidth(std::string_view text, double font_size) {
+  double em = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte < 0x80)
+      em += 0.55;
+    else if (byte >= 0xC0)
+      em += 1;  // a lead byte: one character
+  }
+  return em * font_size;
+}
+
+void AddKey(Chart& chart, std::span<const std::optional<int>> regions, double top) {
+  // The regions may come in any order; the key runs from the richest, none
+  // last, each once.
+  std::vector<int> shown;
+  bool none = false;
+  for (const std::optional<int>& region : regions) {
+    if (!region)
+      none = true;
+    else if (std::find(shown.begin(), shown.end(), *region) == shown.end())
+      shown.push_back(*region);
+  }
+  std::sort(shown.begin(), shown.end());
+  if (none) shown.push_back(kNoBand);
+  double column = 0;
+  for (const int b : shown)
+    column = std::max(column, kSwatch + kSwatchGap + TextWidth(RegionText(AsRegion(b)), kFont) + kKeyGap);
+  const int per_row = std::max(1, static_cast<int>((chart.width - 2 * kLabelPad) / column));
+  const double from = (chart.width - per_row * column + kKeyGap) / 2;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+    const double x = from + static_cast<double>(i % static_cast<std::size_t>(per_row)) * column;
+    const double y = top + static_cast<double>(i / static_cast<std::size_t>(per_row)) * kKeyRow;
+    chart.boxes.push_back({x, y, kSwatch, kSwatch, kBlack});
+    chart.boxes.push_back({x + 1, y + 1, kSwatch - 2, kSwatch - 2, ColourOf(shown[i])});
+    chart.texts.push_back(
+        {x + kSwatch + kSwatchGap, y + kSwatch - 2, RegionText(AsRegion(shown[i])), Anchor::Start, kBlack});
+  }
+  const auto rows = static_cast<double>((shown.size() + static_cast<std::size_t>(per_row) - 1) /
+                                        static_cast<std::size_t>(per_row));
+  chart.height = top + rows * kKeyRow + kLabelPad;
+}
 
 double ChartScale(const Chart& chart, double room) {
   constexpr double kSmallest = 0.4;  // a picture still worth looking at

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +79,25 @@ struct Chart {
 // pressure at which Select's answer changes, found for every unit across
 // the plot and on both sides of each step of the vapour-pressure table.
 Chart JetChart(const Answer& answer);
+
+// A region's colour and its text in the key: an engine band (−1 … 13), or
+// nothing where Select shows no recommendation ("推奨なし"). The same band has
+// the same colour in every picture.
+Rgb RegionColour(std::optional<int> band);
+std::string RegionText(std::optional<int> band);
+
+// Dark text on the light colours, white on the dark ones.
+Rgb TextOn(Rgb fill);
+
+// How wide a text is drawn, roughly: Latin digits and letters are about
+// 0.55 em, Japanese characters 1 em. Used only to keep texts apart.
+double TextWidth(std::string_view text, double font_size);
+
+// A key of the regions (in any order, each named once: richest first,
+// nothing last) from `top` down, as a swatch (framed, so that the light ones
+// show on white) and its text each, in rows of equal columns centred on the
+// canvas; the canvas grows to take it.
+void AddKey(Chart& chart, std::span<const std::optional<int>> regions, double top);
 
 // How much a view shrinks the picture to fit a screen with `room` units of
 // height left for it: 1 where it fits, never below 0.4.

@@ -20,6 +20,67 @@ COLORREF Colour(form::Rgb rgb) {
   return RGB(rgb.red, rgb.green, rgb.blue);
 }
 
+}  // namespace
+
+void PaintChart(HDC dc, const form::Chart& chart, double scale, const std::wstring& face_name) {
+  const auto px = [scale](double units) { return static_cast<int>(std::lround(units * scale)); };
+  const int width = px(chart.width), height = px(chart.height);
+  const RECT all{0, 0, width, height};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  // The bands, each over the ones before it.
+  const HGDIOBJ old_brush = SelectObject(dc, GetStockObject(DC_BRUSH));
+  const HGDIOBJ outline_pen = SelectObject(dc, GetStockObject(NULL_PEN));
+  std::vector<POINT> outline;
+  for (const form::ChartRegion& r : chart.regions) {
+    outline.clear();
+    for (const form::ChartPoint& p : r.points) outline.push_back({px(p.x), px(p.y)});
+    SetDCBrushColor(dc, Colour(r.colour));
+    Polygon(dc, outline.data(), static_cast<int>(outline.size()));
+  }
+  SelectObject(dc, outline_pen);
+  // Each box from its edges rounded to pixels.
+  for (const form::ChartBox& b : chart.boxes) {
+    const RECT r{px(b.left), px(b.top), px(b.left + b.width), px(b.top + b.height)};
+    SetDCBrushColor(dc, Colour(b.colour));
+    FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  }
+  SelectObject(dc, old_brush);
+
+  for (const form::ChartLine& l : chart.lines) {
+    const LOGBRUSH ink{BS_SOLID, Colour(l.colour), 0};
+    const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
+                  std::max(1, px(l.width)), &ink, 0, nullptr);
+    const HGDIOBJ old_pen = SelectObject(dc, pen);
+    MoveToEx(dc, px(l.x1), px(l.y1), nullptr);
+    LineTo(dc, px(l.x2), px(l.y2));
+    SelectObject(dc, old_pen);
+    DeleteObject(pen);
+  }
+
+  LOGFONTW face{};
+  face.lfHeight = -px(chart.font_size);
+  face.lfWeight = FW_NORMAL;
+  face.lfCharSet = DEFAULT_CHARSET;
+  face.lfQuality = CLEARTYPE_QUALITY;
+  face_name.copy(face.lfFaceName, LF_FACESIZE - 1);
+  const HFONT font = CreateFontIndirectW(&face);
+  const HGDIOBJ old_font = SelectObject(dc, font);
+  SetBkMode(dc, TRANSPARENT);
+  for (const form::ChartText& t : chart.texts) {
+    const UINT align = t.anchor == form::Anchor::Start  ? TA_LEFT
+             : t.anchor == form::Anchor::Middle ? TA_CENTER
+                              : TA_RIGHT;
+    SetTextAlign(dc, TA_BASELINE | align);
+    SetTextColor(dc, Colour(t.colour));
+    const std::wstring text = ToUtf16(t.text);
+    TextOutW(dc, px(t.x), px(t.y), text.c_str(), static_cast<int>(text.size()));
+  }
+  SelectObject(dc, old_font);
+  DeleteObject(font);
+}
+
+namespace {
+
 class ChartDialog : public DialogFrame<ChartDialog> {
  public:
   explicit ChartDialog(const form::Answer& answer) : chart_(form::JetChart(answer)) {}
@@ -119,58 +180,7 @@ class ChartDialog : public DialogFrame<ChartDialog> {
     const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
     const HGDIOBJ old_bitmap = SelectObject(dc, bitmap);
 
-    const RECT all{0, 0, width, height};
-    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    // The bands, each over the ones before it.
-    const HGDIOBJ old_brush = SelectObject(dc, GetStockObject(DC_BRUSH));
-    const HGDIOBJ outline_pen = SelectObject(dc, GetStockObject(NULL_PEN));
-    std::vector<POINT> outline;
-    for (const form::ChartRegion& r : chart_.regions) {
-      outline.clear();
-      for (const form::ChartPoint& p : r.points) outline.push_back({Px(p.x), Px(p.y)});
-      SetDCBrushColor(dc, Colour(r.colour));
-      Polygon(dc, outline.data(), static_cast<int>(outline.size()));
-    }
-    SelectObject(dc, outline_pen);
-    // Each box from its edges rounded to pixels.
-    for (const form::ChartBox& b : chart_.boxes) {
-      const RECT r{Px(b.left), Px(b.top), Px(b.left + b.width), Px(b.top + b.height)};
-      SetDCBrushColor(dc, Colour(b.colour));
-      FillRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    }
-    SelectObject(dc, old_brush);
-
-    for (const form::ChartLine& l : chart_.lines) {
-      const LOGBRUSH ink{BS_SOLID, Colour(l.colour), 0};
-      const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
-                                    std::max(1, Px(l.width)), &ink, 0, nullptr);
-      const HGDIOBJ old_pen = SelectObject(dc, pen);
-      MoveToEx(dc, Px(l.x1), Px(l.y1), nullptr);
-      LineTo(dc, Px(l.x2), Px(l.y2));
-      SelectObject(dc, old_pen);
-      DeleteObject(pen);
-    }
-
-    LOGFONTW face{};
-    face.lfHeight = -Px(chart_.font_size);
-    face.lfWeight = FW_NORMAL;
-    face.lfCharSet = DEFAULT_CHARSET;
-    face.lfQuality = CLEARTYPE_QUALITY;
-    face_.copy(face.lfFaceName, LF_FACESIZE - 1);
-    const HFONT font = CreateFontIndirectW(&face);
-    const HGDIOBJ old_font = SelectObject(dc, font);
-    SetBkMode(dc, TRANSPARENT);
-    for (const form::ChartText& t : chart_.texts) {
-      const UINT align = t.anchor == form::Anchor::Start    ? TA_LEFT
-                         : t.anchor == form::Anchor::Middle ? TA_CENTER
-                                                            : TA_RIGHT;
-      SetTextAlign(dc, TA_BASELINE | align);
-      SetTextColor(dc, Colour(t.colour));
-      const std::wstring text = ToUtf16(t.text);
-      TextOutW(dc, Px(t.x), Px(t.y), text.c_str(), static_cast<int>(text.size()));
-    }
-    SelectObject(dc, old_font);
-    DeleteObject(font);
+    PaintChart(dc, chart_, dpi_ / 96.0 * scale_, face_);
 
     // The picture in the middle of the width the text takes.
     const int margin = Dip(kMargin);

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "form/day.h"
 #include "form/engine.h"
 #include "form/layout.h"
 #include "form/pressure.h"
@@ -39,6 +40,12 @@ inline int EngineControlId(std::string_view name) {
   return DialogControlId(form::EngineControls(), name, "cmdRefApply", "cmdRefCancel");
 }
 
+// 一日の見通し has no Apply: 閉じる is IDCANCEL, and Return (IDOK) closes
+// it too.
+inline int DayControlId(std::string_view name) {
+  return DialogControlId(form::DayControls(), name, {}, "cmdDayClose");
+}
+
 inline constexpr wchar_t kWindowClass[] = L"jetselect.Form1";
 
 // Commands that come from no control: the menu item and key 結果をコピー,
@@ -48,5 +55,6 @@ inline constexpr int kCopyResultId = 200;
 inline constexpr int kConvertPressureId = 201;
 inline constexpr int kShowChartId = 202;
 inline constexpr int kAdjustEngineId = 203;
+inline constexpr int kPlanDayId = 204;
 
 }  // namespace jet::win32

@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -175,6 +176,24 @@ POINT MenuPoint(HWND box, LPARAM at) {
   RECT place;
   GetWindowRect(box, &place);
   return {place.left, place.bottom};
+}
+
+void CopyText(HWND owner, const std::wstring& text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory) {
+    std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+  }
+  if (memory && OpenClipboard(owner)) {
+    EmptyClipboard();
+    if (SetClipboardData(CF_UNICODETEXT, memory)) memory = nullptr;  // the clipboard owns it
+    CloseClipboard();
+  }
+  if (memory) {
+    GlobalFree(memory);
+    MessageBeep(MB_ICONWARNING);
+  }
 }
 
 }  // namespace jet::win32

@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <string>
 #include <string_view>
 
 #include "form/layout.h"
@@ -56,5 +57,9 @@ void Act(HWND box, UINT chosen);
 // Where a box's menu opens: at the mouse, or below the box when it came
 // from the keyboard (Shift+F10, the menu key).
 POINT MenuPoint(HWND box, LPARAM at);
+
+// Puts a text on the clipboard for owner; where another program holds the
+// clipboard, beeps to say that nothing was copied.
+void CopyText(HWND owner, const std::wstring& text);
 
 }  // namespace jet::win32

@@ -16,6 +16,7 @@
 #include "win32/chart_dialog.h"
 #include "win32/control_id.h"
 #include "win32/controls.h"
+#include "win32/day_dialog.h"
 #include "win32/engine_dialog.h"
 #include "win32/pressure_dialog.h"
 #include "win32/resource.h"
@@ -232,23 +233,7 @@ void Form1::ShowAnswer(std::optional<jet::form::Answer> answer) {
 }
 
 void Form1::CopyResult() {
-  if (!answer_) return;
-  const std::wstring line = ToUtf16(jet::form::LogbookLine(*answer_));
-  const std::size_t bytes = (line.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  if (memory) {
-    std::memcpy(GlobalLock(memory), line.c_str(), bytes);
-    GlobalUnlock(memory);
-  }
-  if (memory && OpenClipboard(hwnd_)) {
-    EmptyClipboard();
-    if (SetClipboardData(CF_UNICODETEXT, memory)) memory = nullptr;  // the clipboard owns it
-    CloseClipboard();
-  }
-  if (memory) {  // another program holds the clipboard: say that nothing was copied
-    GlobalFree(memory);
-    MessageBeep(MB_ICONWARNING);
-  }
+  if (answer_) jet::win32::CopyText(hwnd_, ToUtf16(jet::form::LogbookLine(*answer_)));
 }
 
 // The EDIT control's own menu, made again with the same items: below the
@@ -271,6 +256,7 @@ void Form1::ShowBoxMenu(HWND box, LPARAM at) {
                 ToUtf16(jet::form::kChartMenuItem).c_str());
     AppendMenuW(menu, MF_STRING, jet::win32::kAdjustEngineId,
                 ToUtf16(jet::form::kEngineMenuItem).c_str());
+    AppendMenuW(menu, MF_STRING, jet::win32::kPlanDayId, ToUtf16(jet::form::kDayMenuItem).c_str());
   }
   const POINT point = jet::win32::MenuPoint(box, at);
   SetFocus(box);
@@ -285,6 +271,8 @@ void Form1::ShowBoxMenu(HWND box, LPARAM at) {
     jet::win32::ShowJetChart(hwnd_, *answer_);
   else if (chosen == jet::win32::kAdjustEngineId)
     AdjustEngine();
+  else if (chosen == jet::win32::kPlanDayId)
+    PlanDay();
   else
     jet::win32::Act(box, chosen);
 }
@@ -323,6 +311,16 @@ void Form1::AdjustEngine() {
   answer_->offset = offset_;
   SetWindowTextW(txtMJ, ToUtf16(jet::form::Shown(*answer_)).c_str());
   ShowAnswer(std::move(answer_));
+}
+
+// The rows stay as typed while the program runs; the window's boxes and
+// result are never written.
+void Form1::PlanDay() {
+  using jet::win32::WindowText;
+  jet::win32::PlanDay(
+      hwnd_,
+      {ToUtf8(WindowText(lblTemp)), ToUtf8(WindowText(lblBphpa)), ToUtf8(WindowText(lblHum))},
+      pressure_memory_.altitude, offset_, day_memory_);
 }
 
 void Form1::OnDpiChanged(UINT dpi, const RECT& suggested) {

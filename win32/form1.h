@@ -6,6 +6,7 @@
 
 #include "form/answer.h"
 #include "win32/controls.h"
+#include "win32/day_dialog.h"
 #include "win32/engine_dialog.h"
 #include "win32/pressure_dialog.h"
 
@@ -60,6 +61,8 @@ class Form1 {
   // Opens 基準合わせ; what it gives is this engine's offset from the table,
   // shown at once for the last Select and used by every Select after it.
   void AdjustEngine();
+  // Opens 一日の見通し over the window; changes nothing in it.
+  void PlanDay();
   // Runs a command from a click: an error is shown in a message box, the
   // result box is emptied and the window goes on.
   void RunCommand(void (Form1::*command)());
@@ -69,6 +72,7 @@ class Form1 {
   jet::win32::Fonts fonts_;
   jet::win32::PressureMemory pressure_memory_;
   jet::win32::EngineMemory engine_memory_;
+  jet::win32::DayMemory day_memory_;
   int offset_ = 0;  // sizes this engine runs richer than the table
   HWND focus_{};    // the control to give the focus back to on activation
   HWND tips_{};

@@ -31,7 +31,15 @@ ChartView::ChartView(jet::form::Chart chart, QWidget* parent)
   setAccessibleDescription(FromUtf8(chart_.summary));
 }
 
+void ChartView::setChart(jet::form::Chart chart) {
+  chart_ = std::move(chart);
+  // The picture says nothing to a screen reader beyond its words.
+  setAccessibleDescription(FromUtf8(chart_.summary));
+  update();
+}
+
 void ChartView::paintEvent(QPaintEvent*) {
+  if (chart_.width <= 0 || chart_.height <= 0) return;
   QPainter painter(this);
   const double scale = std::min(width() / chart_.width, height() / chart_.height);
   painter.translate((width() - chart_.width * scale) / 2, (height() - chart_.height * scale) / 2);

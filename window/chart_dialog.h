@@ -15,6 +15,8 @@ class ChartView : public QWidget {
  public:
   ChartView(jet::form::Chart chart, QWidget* parent);
   const jet::form::Chart& chart() const { return chart_; }
+  // Shows another picture; an empty one (no width) paints nothing.
+  void setChart(jet::form::Chart chart);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -16,6 +16,7 @@
 #include "form/pressure.h"
 #include "window/chart_dialog.h"
 #include "window/controls.h"
+#include "window/day_dialog.h"
 #include "window/engine_dialog.h"
 #include "window/pressure_dialog.h"
 
@@ -56,7 +57,8 @@ Form1::Form1(QWidget* parent)
       copyResult_(new QAction(FromUtf8(jet::form::kCopyResultCaption), this)),
       convertPressure_(new QAction(FromUtf8(jet::form::kPressureMenuItem), this)),
       showChart_(new QAction(FromUtf8(jet::form::kChartMenuItem), this)),
-      adjustEngine_(new QAction(FromUtf8(jet::form::kEngineMenuItem), this)) {
+      adjustEngine_(new QAction(FromUtf8(jet::form::kEngineMenuItem), this)),
+      planDay_(new QAction(FromUtf8(jet::form::kDayMenuItem), this)) {
   static const bool accessible = (QAccessible::installFactory(WindowAccessible), true);
   (void)accessible;
   setObjectName(QStringLiteral("Form1"));
@@ -90,6 +92,8 @@ Form1::Form1(QWidget* parent)
   // Always there: a tuner may set the engine before the first Select.
   adjustEngine_->setObjectName(QStringLiteral("adjustEngine"));
   connect(adjustEngine_, &QAction::triggered, this, &Form1::AdjustEngine);
+  planDay_->setObjectName(QStringLiteral("planDay"));
+  connect(planDay_, &QAction::triggered, this, &Form1::PlanDay);
   txtMJ->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(txtMJ, &QWidget::customContextMenuRequested, this, &Form1::ShowResultMenu);
 
@@ -149,7 +153,7 @@ void Form1::ShowResultMenu(const QPoint& at) {
   QMenu* const menu = txtMJ->createStandardContextMenu();
   menu->setObjectName(QStringLiteral("resultMenu"));
   menu->addSeparator();
-  for (QAction* shared : {copyResult_, showChart_, adjustEngine_})
+  for (QAction* shared : {copyResult_, showChart_, adjustEngine_, planDay_})
     menu->addAction(MenuCopy(menu, shared));
   menu->exec(txtMJ->mapToGlobal(at));
   delete menu;
@@ -201,6 +205,14 @@ void Form1::AdjustEngine() {
   answer_->offset = offset_;
   txtMJ->setText(FromUtf8(jet::form::Shown(*answer_)));
   ShowAnswer(std::move(answer_));
+}
+
+// The dialog is made once and kept, so that its rows stay as typed while the
+// program runs.
+void Form1::PlanDay() {
+  if (!day_) day_ = new DayDialog(this);
+  day_->Show(lblTemp->text(), lblBphpa->text(), lblHum->text(),
+             pressure_ ? pressure_->txtAltitude->text() : QString(), offset_);
 }
 
 // The window's own font follows the desktop's: refit when it changes.

@@ -11,6 +11,7 @@ class QLineEdit;
 class QPushButton;
 class PressureDialog;
 class EngineDialog;
+class DayDialog;
 
 // The program's one window: three input boxes for temperature, pressure and
 // humidity, the result box and the two buttons. Its controls are placed at
@@ -59,14 +60,18 @@ class Form1 : public QWidget {
   // Opens 基準合わせ; what it gives is this engine's offset from the table,
   // shown at once for the last Select and used by every Select after it.
   void AdjustEngine();
+  // Opens 一日の見通し over the window; changes nothing in it.
+  void PlanDay();
 
   std::optional<jet::form::Answer> answer_;
   QAction* const copyResult_;
   QAction* const convertPressure_;
   QAction* const showChart_;
   QAction* const adjustEngine_;
+  QAction* const planDay_;
   PressureDialog* pressure_ = nullptr;
   EngineDialog* engine_ = nullptr;
+  DayDialog* day_ = nullptr;
   int offset_ = 0;  // sizes this engine runs richer than the table
 
   // Runs a command from a click. An error is shown to the user, the result

@@ -15,6 +15,7 @@
 
 #include "typing.h"
 #include "window/chart_dialog.h"
+#include "window/day_dialog.h"
 #include "window/engine_dialog.h"
 #include "window/form1.h"
 #include "window/pressure_dialog.h"
@@ -350,9 +351,9 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
   });
   Box("txtMJ")->setFocus();
   QTest::keyClick(Box("txtMJ"), Qt::Key_F10, Qt::ShiftModifier);
-  QCOMPARE(menu.mid(menu.size() - 3),
+  QCOMPARE(menu.mid(menu.size() - 4),
            (QStringList{QStringLiteral("結果をコピー"), QStringLiteral("ジェット早見表(&J)…"),
-                        QStringLiteral("基準合わせ(&K)…")}));
+                        QStringLiteral("基準合わせ(&K)…"), QStringLiteral("一日の見通し(&D)…")}));
   QVERIFY(menu.size() > 6);  // the box's own edit menu above them
   QVERIFY2(summary.contains(QStringLiteral("\n気温  16.2〜21.9 ℃ なら 168 のまま\n")),
            qPrintable(summary));
@@ -375,7 +376,7 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
     QCOMPARE(openings.last(), openings.first());
     QVERIFY2(
         openings.first().join('|').contains(name == std::string_view("txtMJ")
-                                                ? "|結果をコピー|ジェット早見表(J)…|基準合わせ(K)…"
+                                                ? "|結果をコピー|ジェット早見表(J)…|基準合わせ(K)…|一日の見通し(D)…"
                                                 : "海面気圧から換算(K)…|"),
         qPrintable(openings.first().join('|')));
   }
@@ -518,6 +519,61 @@ void CommandsTest::theConverterFillsInThePressureFromSeaLevel() {
   window->findChild<QAction*>(QStringLiteral("convertPressure"))->trigger();
   QCOMPARE(opened, QStringLiteral("１０１３|500|-5"));
   QCOMPARE(Box("lblBphpa")->text(), QStringLiteral("956.0"));
+
+  // 一日の見通し: row 1 and the altitude come from the window and the
+  // converter; with the altitude the pressures are sea-level ones. Two rows
+  // give the changes; a half-typed row says what it lacks; コピー copies
+  // the plan; Escape closes it and the window is as it was.
+  QString line, copied;
+  bool fits = false;
+  WhenOpen([&] {
+    auto* dialog = qobject_cast<DayDialog*>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    using jet::form::DayColumn;
+    const auto field = [&](int row, DayColumn column) { return dialog->field(row, column); };
+    const auto jet = [&](int row) {
+      return dialog->findChild<QLabel*>(QStringLiteral("lblDayJet%1").arg(row + 1))->text();
+    };
+    opened = QStringList{dialog->txtDayAltitude->text(), field(0, DayColumn::Temperature)->text(),
+                         field(0, DayColumn::Pressure)->text(), field(0, DayColumn::Humidity)->text()}
+                 .join(QLatin1Char('|'));
+    QVERIFY(QRegularExpression(QStringLiteral("^[0-9]{1,2}:[0-9]{2}$"))
+                .match(field(0, DayColumn::Time)->text())
+                .hasMatch());
+    QCOMPARE(field(1, DayColumn::Time)->accessibleName(), QStringLiteral("2 行目 時刻"));
+    const QStringList rows[] = {{"8:00", "12", "1013", "60"}, {"１２：００", "25", "1010", "45"}};
+    for (int row = 0; row < 2; ++row)
+      for (int column = 0; column < jet::form::kDayColumns; ++column) {
+        field(row, static_cast<DayColumn>(column))->selectAll();
+        TypeText(field(row, static_cast<DayColumn>(column)), rows[row][column]);
+      }
+    QCOMPARE(jet(0), QStringLiteral("推奨  165"));  // 1013 hPa at sea level, 500 m up
+    dialog->txtDayAltitude->clear();
+    QCOMPARE(jet(0) + "|" + jet(1), QStringLiteral("推奨  170|推奨  165"));
+    line = dialog->lblDay->text();
+    QCOMPARE(dialog->picDay->accessibleDescription(), line);
+    QVERIFY(dialog->picDay->isVisible() && dialog->cmdDayCopy->isEnabled());
+    QTest::keyClicks(field(2, DayColumn::Time), QStringLiteral("13:00"));
+    QCOMPARE(dialog->lblDay->text(), QStringLiteral("3 行目の気温を入れてください。"));
+    QVERIFY(jet(0).isEmpty() && !dialog->picDay->isVisible() && !dialog->cmdDayCopy->isEnabled());
+    field(2, DayColumn::Time)->clear();
+    QApplication::clipboard()->clear();
+    QTest::mouseClick(dialog->cmdDayCopy, Qt::LeftButton);
+    copied = QApplication::clipboard()->text();
+    fits = dialog->frameGeometry().height() <= dialog->screen()->availableGeometry().height();
+    QTest::keyClick(dialog, Qt::Key_Escape);
+  });
+  window->findChild<QAction*>(QStringLiteral("planDay"))->trigger();
+  QCOMPARE(opened, QStringLiteral("500|-5|956.0|50"));
+  QCOMPARE(line, QStringLiteral("8:00 は 170、9:03 から 170-168、9:07 から 168、10:56 から "
+                                "168-165、11:02 から 165 (12:00 まで)"));
+  QCOMPARE(copied.split(QLatin1Char('\n')).mid(0, 3),
+           (QStringList{QStringLiteral("8:00\t12\t1013\t60\t0.076651\t1.2278\t100.2\t推奨  170\t0"),
+                        QStringLiteral("12:00\t25\t1010\t45\t0.072663\t1.1639\t95.0\t推奨  165\t0"),
+                        QStringLiteral("9:03\t推奨  170-168")}));
+  QVERIFY(fits);
+  QCOMPARE(Box("lblTemp")->text() + "|" + Box("lblBphpa")->text() + "|" + Box("txtMJ")->text(),
+           QStringLiteral("-5|956.0|推奨  162-160"));
 }
 
 QTEST_MAIN(CommandsTest)
