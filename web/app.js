@@ -195,6 +195,40 @@ async function start() {
   $('cmdRefReset').addEventListener('click', () => applyEngine(0));
   $('cmdRefCancel').addEventListener('click', () => engine.close());
 
+  // 一日の見通し: the race day from the forecast's rows. Row 1 and the
+  // altitude come from the form and the converter at the first opening;
+  // from then on the fields keep what was typed. It never writes the form.
+  const day = $('day');
+  let dayPlan = {copy: ''};
+  let dayFilled = false;
+  const dayFields = [...day.querySelectorAll('input')];
+  function readDay() {
+    dayPlan = JSON.parse(call(jet._jet_day));
+    $('lblDay').value = dayPlan.line;
+    dayPlan.jets.forEach((text, i) => ($(`lblDayJet${i + 1}`).value = text));
+    $('day-picture').innerHTML = dayPlan.svg;
+    $('cmdDayCopy').disabled = !dayPlan.copy;
+    $('day-status').textContent = '';
+  }
+  $('cmdDay').addEventListener('click', () => {
+    if (!dayFilled) {
+      dayFilled = true;
+      const first = JSON.parse(call(jet._jet_day_first));
+      $('txtDayAltitude').value = first.altitude;
+      ['txtDayTime1', 'txtDayTemp1', 'txtDayPressure1', 'txtDayHumidity1']
+          .forEach((id, i) => ($(id).value = first.row[i]));
+    }
+    readDay();
+    showModal(day, $('txtDayTime1'));
+  });
+  for (const field of dayFields) field.addEventListener('input', readDay);
+  $('cmdDayCopy').addEventListener('click', async () => {
+    if (!dayPlan.copy) return;
+    $('day-status').textContent =
+        (await copyText(dayPlan.copy)) ? 'コピーしました。' : 'コピーできませんでした。';
+  });
+  $('cmdDayClose').addEventListener('click', () => day.close());
+
   document.documentElement.dataset.ready = '';
 }
 

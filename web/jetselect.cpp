@@ -4,6 +4,7 @@
 #include <emscripten.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "form/answer.h"
 #include "form/chart.h"
 #include "form/commands.h"
+#include "form/day.h"
 #include "form/engine.h"
 #include "form/layout.h"
 #include "form/numbers.h"
@@ -246,7 +248,9 @@ EMSCRIPTEN_KEEPALIVE const char* jet_window() {
     json += std::string(comma) + Quoted(jet::form::JetChoice(size));
     comma = ",";
   }
-  return Hand(json + "]}}");
+  return Hand(json + "]},\"day\":{\"title\":" + Quoted(jet::form::kDayTitle) +
+              ",\"button\":" + Quoted(jet::form::kDayButton) +
+              ",\"controls\":" + ControlsJson(jet::form::DayControls()) + "}}");
 }
 
 // Select and Clear: the error report to show, or "".
@@ -312,6 +316,45 @@ EMSCRIPTEN_KEEPALIVE void jet_engine_apply(int sizes) {
   if (!answer) return;
   answer->offset = offset;
   ReplaceBoxText("txtMJ", jet::form::Shown(*answer).c_str());
+}
+
+// 一日の見通し's fields at its first opening, from the form's three boxes,
+// the converter's altitude and the time now, as JSON: the altitude and
+// row 1's four texts.
+EMSCRIPTEN_KEEPALIVE const char* jet_day_first() {
+  const std::time_t now = std::time(nullptr);
+  const jet::form::DayFields first =
+      jet::form::FirstDayFields(PageText("lblTemp"), PageText("lblBphpa"), PageText("lblHum"),
+                                PageText("txtAltitude"), *std::localtime(&now));
+  std::string json = "{\"altitude\":" + Quoted(first.altitude) + ",\"row\":[";
+  std::string_view comma;
+  for (const std::string& text : first.rows[0]) {
+    json += std::string(comma) + Quoted(text);
+    comma = ",";
+  }
+  return Hand(json + "]}");
+}
+
+// 一日の見通し read from the dialog's fields on this engine, as JSON: the
+// line, each row's answer, the lines コピー copies ("" while a field is
+// wrong) and the picture as SVG ("" without one).
+EMSCRIPTEN_KEEPALIVE const char* jet_day() {
+  jet::form::DayFields fields;
+  fields.altitude = PageText("txtDayAltitude");
+  for (int row = 0; row < jet::form::kDayRows; ++row)
+    for (int column = 0; column < jet::form::kDayColumns; ++column)
+      fields.rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = PageText(
+          std::string(jet::form::DayFieldName(row, static_cast<jet::form::DayColumn>(column)))
+              .c_str());
+  const jet::form::DayPlan plan = jet::form::ReadDay(fields, offset);
+  std::string json = "{\"line\":" + Quoted(plan.line) + ",\"jets\":[";
+  std::string_view comma;
+  for (const std::string& text : plan.jets) {
+    json += std::string(comma) + Quoted(text);
+    comma = ",";
+  }
+  return Hand(json + "],\"copy\":" + Quoted(plan.copy) +
+              ",\"svg\":" + Quoted(plan.picture ? Svg(*plan.picture) : std::string()) + "}");
 }
 
 }  // extern "C"

@@ -102,6 +102,48 @@ function dialogHtml(id, dialog, decimal) {
   return html.join('\n');
 }
 
+// 一日の見通し: the altitude, then the rows as a table whose columns are
+// captioned once; each field is named by its row and column for screen
+// readers ("2 行目 気温"), and each row's answer and the plan's line are
+// <output>s read again when they change. The picture goes between the
+// line and the buttons, silent: the line says the same.
+function dayHtml(dialog) {
+  const byName = new Map(dialog.controls.map((c) => [c.name, c]));
+  const text = (name) => escapeHtml(byName.get(name).caption);
+  const input = (c, keyboard) => `<input id="${c.name}" type="text"${keyboard}` +
+      (c.accessibleName ? ` aria-label="${escapeHtml(c.accessibleName)}"` : '') +
+      (c.tip ? ` title="${escapeHtml(c.tip)}"` : '') +
+      ' enterkeyhint="next" autocomplete="off" autocapitalize="off" spellcheck="false">';
+  const captions = dialog.controls.filter((c) => c.name.startsWith('capDay') && c.name !== 'capDayAltitude');
+  const rows = dialog.controls.filter((c) => c.name.startsWith('lblDayRow'));
+  const html = [`<dialog id="day" class="form-dialog day-dialog" aria-labelledby="day-title">`,
+    `<p id="day-title" class="dialog-title">${escapeHtml(dialog.title)}</p>`,
+    `<p id="lblDayPurpose" class="dialog-text">${text('lblDayPurpose')}</p>`,
+    `<div class="day-altitude"><label id="capDayAltitude" for="txtDayAltitude">${text('capDayAltitude')}</label>` +
+      input(byName.get('txtDayAltitude'), ' inputmode="numeric"') +
+      `<span id="lblDayAltitudeNote">${text('lblDayAltitudeNote')}</span></div>`,
+    '<table class="day-rows"><thead><tr><th></th>' +
+      captions.map((c) => `<th id="${c.name}" scope="col">${escapeHtml(c.caption)}</th>`).join('') +
+      '</tr></thead><tbody>'];
+  const fields = ['txtDayTime', 'txtDayTemp', 'txtDayPressure', 'txtDayHumidity'];
+  for (const row of rows) {
+    const n = row.caption;
+    // The time and the temperature keep a keyboard with ':' and a minus.
+    const cells = fields.map((prefix, i) =>
+      `<td>${input(byName.get(prefix + n), i < 2 ? '' : ' inputmode="decimal"')}</td>`);
+    html.push(`<tr><th id="${row.name}" scope="row">${escapeHtml(n)}</th>${cells.join('')}` +
+              `<td><output id="lblDayJet${n}" aria-live="polite"></output></td></tr>`);
+  }
+  html.push('</tbody></table>',
+      `<output id="lblDay" for="${dialog.controls.filter((c) => c.kind === 'box').map((c) => c.name).join(' ')}" aria-live="polite"></output>`,
+      '<div id="day-picture"></div>',
+      `<p id="day-status" class="dialog-status" role="status"></p>`,
+      `<div class="dialog-buttons"><button id="cmdDayCopy" type="button">${text('cmdDayCopy')}</button>` +
+      `<button id="cmdDayClose" type="button">${text('cmdDayClose')}</button></div>`,
+      '</dialog>');
+  return html.join('\n');
+}
+
 // The service worker caches every file of the site under a name that
 // carries the version and the files' hash: a new release, or any change,
 // installs a new cache and removes the old one.
@@ -124,6 +166,8 @@ createJet().then((jet) => {
       .replace('@PRESSURE@', dialogHtml('pressure', table.pressure, ['txtSeaLevel']))
       .replace('@ENGINE_BUTTON@', escapeHtml(table.engine.button))
       .replace('@ENGINE@', dialogHtml('engine', table.engine, ['txtRefPressure', 'txtRefHumidity']))
+      .replace('@DAY_BUTTON@', escapeHtml(table.day.button))
+      .replace('@DAY@', dayHtml(table.day))
       .replace('@CHART_BUTTON@', escapeHtml(table.chart.button))
       .replace('@CHART_TITLE@', escapeHtml(table.chart.title))
       .replace('@CHART_CLOSE@', escapeHtml(table.chart.close))

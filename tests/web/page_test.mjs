@@ -240,6 +240,20 @@ async function fillEngine() {
     jets.dispatchEvent(new Event('change', {bubbles: true}));
   });
 }
+// 一日の見通し's rows typed anew, the altitude left blank: each row's four
+// texts, an empty row untouched.
+async function fillDay(rows) {
+  await b.js(() => (document.getElementById('txtDayAltitude').value = ''));
+  for (const [i, texts] of rows.entries()) {
+    for (const [j, prefix] of ['txtDayTime', 'txtDayTemp', 'txtDayPressure', 'txtDayHumidity'].entries()) {
+      if (texts[j] === undefined) continue;
+      const id = `${prefix}${i + 1}`;
+      await b.js((id) => (document.getElementById(id).value = ''), id);
+      if (texts[j]) await b.typeInto(id, texts[j]);
+      else await b.js((id) => document.getElementById(id).dispatchEvent(new Event('input')), id);
+    }
+  }
+}
 const clipboard = () => b.js(() => navigator.clipboard.readText().catch(() => null));
 const emptyClipboard = () => b.js(() => navigator.clipboard.writeText(''));
 async function screenshot(name) {
@@ -494,6 +508,37 @@ step('the result explains itself and copies a logbook line', async () => {
   assert.deepEqual(await values('txtRefTemp', 'cboRefJet'), ['15', '2']);
   await b.click('cmdRefReset');
   assert.deepEqual([await isOpen('engine'), await value('txtMJ')], [false, '推奨  165']);
+  // 一日の見通し: row 1 from the form and the time now, the converter's
+  // altitude. Two rows of the race day at the track give each row's jet,
+  // the changes in words and a silent picture; a half-typed row says what
+  // it lacks; コピー copies the plan; Escape closes it, the form as it was.
+  await b.click('cmdDay');
+  assert.equal(await b.js(() => document.getElementById('day').matches(':modal')), true);
+  assert.deepEqual([...await values('txtDayAltitude', 'txtDayTemp1', 'txtDayPressure1', 'txtDayHumidity1'),
+    await focused(), await attribute('txtDayTemp2', 'aria-label')],
+  ['500', '25', '1013', '50', 'txtDayTime1', '2 行目 気温']);
+  assert.match(await value('txtDayTime1'), /^\d{1,2}:\d\d$/);
+  await fillDay([['8:00', '12', '1013', '60'], ['12:00', '25', '1010', '45']]);
+  assert.deepEqual(await values('lblDayJet1', 'lblDayJet2', 'lblDay'), ['推奨  170', '推奨  165',
+    '8:00 は 170、9:03 から 170-168、9:07 から 168、10:56 から 168-165、11:02 から 165 (12:00 まで)']);
+  assert.deepEqual(await b.js(() => [document.querySelector('#day-picture svg').getAttribute('aria-hidden'),
+    document.getElementById('lblDay').getAttribute('aria-live')]), ['true', 'polite']);
+  await b.typeInto('txtDayTime3', '13:00');
+  assert.deepEqual([...await values('lblDay', 'lblDayJet1'), await b.js(() =>
+    [document.getElementById('cmdDayCopy').disabled, document.getElementById('day-picture').innerHTML])],
+  ['3 行目の気温を入れてください。', '', [true, '']]);
+  await fillDay([[], [], ['', '', '', '']]);
+  if (can('clipboard')) {
+    await emptyClipboard();
+    await b.click('cmdDayCopy');
+    const lines = (await waitFor(clipboard, 'the plan')).split('\n');
+    assert.deepEqual(lines.slice(0, 3), ['8:00\t12\t1013\t60\t0.076651\t1.2278\t100.2\t推奨  170\t0',
+      '12:00\t25\t1010\t45\t0.072663\t1.1639\t95.0\t推奨  165\t0', '9:03\t推奨  170-168']);
+  }
+  await watchClose('day');
+  await b.press('Escape');
+  await closed('day');
+  assert.deepEqual([...await values('lblTemp', 'txtMJ'), await focused()], ['25', '推奨  165', 'cmdDay']);
   // Readings that give no real air, and Clear, leave nothing to explain.
   await setReadings('20', '', '50');
   await b.click('cmd');
@@ -531,7 +576,7 @@ step('on a phone the form fills the screen', async () => {
       assert.ok(c.fits, `${where}: ${c.id}'s caption fits`);
       if (c.input) assert.ok(c.font >= 16, `${where}: ${c.id} at ${c.font} px`);
     }
-    for (const id of ['cmdPressure', 'cmdChart', 'cmdEngine'])
+    for (const id of ['cmdPressure', 'cmdChart', 'cmdEngine', 'cmdDay'])
       assert.ok(fit.find((c) => c.id === id).height >= 44, `${where}: ${id} for a finger`);
     if (width < height) { // portrait: the form takes the screen's width
       const form = fit.find((c) => c.id === 'txtMJ');
@@ -601,6 +646,18 @@ step('on a phone the form fills the screen', async () => {
   assert.ok(sheet.left >= 0 && sheet.right <= width && sheet.bottom <= 844, JSON.stringify(sheet));
   await screenshot('web-engine-phone.png');
   await b.click('cmdRefCancel');
+  // 一日の見通し fits the phone's width, its fields at 16 px.
+  await b.click('cmdDay');
+  await fillDay([['8:00', '12', '1013', '60'], ['12:00', '25', '1010', '45'], ['16:00', '22', '1008', '55']]);
+  const [plan, across2, dayFonts] = await b.js(() => {
+    const d = document.getElementById('day');
+    return [d.getBoundingClientRect().toJSON(), d.scrollWidth <= d.clientWidth,
+      [...d.querySelectorAll('input')].map((e) => parseFloat(getComputedStyle(e).fontSize))];
+  });
+  assert.ok(plan.left >= 0 && plan.right <= width && across2, JSON.stringify(plan));
+  assert.ok(dayFonts.every((f) => f >= 16), `fields at ${dayFonts} px`);
+  await screenshot('web-day-phone.png');
+  await b.click('cmdDayClose');
   await screen(1024, 768, false);
 });
 
