@@ -3,12 +3,15 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
+#include <vector>
 
 #include "calc/air_density.h"
+#include "calc/day.h"
 #include "calc/holding.h"
 #include "calc/recommendation.h"
 #include "calc/text_to_number.h"
 #include "form/chart.h"
+#include "form/day.h"
 
 namespace {
 
@@ -43,6 +46,30 @@ void JetChart(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(jet::form::JetChart(answer));
 }
 BENCHMARK(JetChart)->Unit(benchmark::kMillisecond);
+
+// A whole day of minutes, 0:00 to 23:59, from six forecast rows: every
+// minute's band and the changes between them.
+const std::vector<jet::DayRow> kDay = {{0, 8, 1016, 80},     {300, 6, 1015, 85},
+                                       {600, 18, 1012, 60},  {900, 27, 1009, 40},
+                                       {1200, 21, 1010, 55}, {1439, 14, 1012, 70}};
+
+void DayChanges(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(jet::DayChanges(kDay, 0));
+}
+BENCHMARK(DayChanges)->Unit(benchmark::kMicrosecond);
+
+// The dialog's whole reading of the same day: the rows' answers, the words,
+// the lines to copy and the picture.
+void DayPlan(benchmark::State& state) {
+  jet::form::DayFields fields;
+  for (std::size_t i = 0; i < kDay.size(); ++i) {
+    const jet::DayRow& r = kDay[i];
+    fields.rows[i] = {jet::form::DayTime(r.minute), std::to_string(r.temperature_c),
+                      std::to_string(r.pressure_mb), std::to_string(r.humidity_pct)};
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(jet::form::ReadDay(fields, 0));
+}
+BENCHMARK(DayPlan)->Unit(benchmark::kMicrosecond);
 
 void ShortText(benchmark::State& state) {
   const std::string text = "1013.25";

@@ -39,7 +39,8 @@ std::vector<std::optional<int>> DayBands(std::span<const DayRow> rows, int offse
   if (!IsDay(rows)) return bands;
   const DayRow& first = rows.front();
   bands.reserve(static_cast<std::size_t>(rows.back().minute - first.minute + 1));
-  bands.push_back(EngineBandFor(first.temperature_c, first.pressure_mb, first.humidity_pct, offset));
+  bands.push_back(
+      EngineBandFor(first.temperature_c, first.pressure_mb, first.humidity_pct, offset));
   for (std::size_t i = 1; i < rows.size(); ++i) {
     const DayRow& a = rows[i - 1];
     const DayRow& b = rows[i];
@@ -47,8 +48,8 @@ std::vector<std::optional<int>> DayBands(std::span<const DayRow> rows, int offse
     for (int m = a.minute + 1; m <= b.minute; ++m) {
       const double w = (m - a.minute) / span;
       bands.push_back(EngineBandFor(Between(a.temperature_c, b.temperature_c, w),
-                             Between(a.pressure_mb, b.pressure_mb, w),
-                             Between(a.humidity_pct, b.humidity_pct, w), offset));
+                                    Between(a.pressure_mb, b.pressure_mb, w),
+                                    Between(a.humidity_pct, b.humidity_pct, w), offset));
     }
   }
   return bands;

@@ -462,16 +462,17 @@ void AddKey(Chart& chart, std::span<const std::optional<int>> regions, double to
   if (none) shown.push_back(kNoBand);
   double column = 0;
   for (const int b : shown)
-    column = std::max(column, kSwatch + kSwatchGap + TextWidth(RegionText(AsRegion(b)), kFont) + kKeyGap);
+    column = std::max(column,
+                      kSwatch + kSwatchGap + TextWidth(RegionText(AsRegion(b)), kFont) + kKeyGap);
   const int per_row = std::max(1, static_cast<int>((chart.width - 2 * kLabelPad) / column));
   const double from = (chart.width - per_row * column + kKeyGap) / 2;
-    for (std::size_t i = 0; i < shown.size(); ++i) {
+  for (std::size_t i = 0; i < shown.size(); ++i) {
     const double x = from + static_cast<double>(i % static_cast<std::size_t>(per_row)) * column;
     const double y = top + static_cast<double>(i / static_cast<std::size_t>(per_row)) * kKeyRow;
     chart.boxes.push_back({x, y, kSwatch, kSwatch, kBlack});
     chart.boxes.push_back({x + 1, y + 1, kSwatch - 2, kSwatch - 2, ColourOf(shown[i])});
-    chart.texts.push_back(
-        {x + kSwatch + kSwatchGap, y + kSwatch - 2, RegionText(AsRegion(shown[i])), Anchor::Start, kBlack});
+    chart.texts.push_back({x + kSwatch + kSwatchGap, y + kSwatch - 2,
+                           RegionText(AsRegion(shown[i])), Anchor::Start, kBlack});
   }
   const auto rows = static_cast<double>((shown.size() + static_cast<std::size_t>(per_row) - 1) /
                                         static_cast<std::size_t>(per_row));

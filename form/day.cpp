@@ -28,21 +28,25 @@ constexpr int kFirstRowTop = 1680, kRowStep = 450, kRowHeight = 375;
 // One row of the table: its number, its four fields (named for screen
 // readers by row and column) and its answer. The focus runs in the order the
 // controls are made.
-#define JET_DAY_ROW(n)                                                                         \
-  {"lblDayRow" #n, Kind::Label, #n, {kNumberLeft, RowTop(n), kNumberWidth, kRowHeight},       \
-   Align::Centre, true, RowTab(n), {}, {}},                                                    \
-  {"txtDayTime" #n, Kind::TextBox, {}, {kColumnLeft[0], RowTop(n), kColumnWidth[0], kRowHeight}, \
-   Align::Right, true, RowTab(n) + 1, #n " 行目 時刻", {}},                                      \
-  {"txtDayTemp" #n, Kind::TextBox, {}, {kColumnLeft[1], RowTop(n), kColumnWidth[1], kRowHeight}, \
-   Align::Right, true, RowTab(n) + 2, #n " 行目 気温", {}},                                      \
-  {"txtDayPressure" #n, Kind::TextBox, {},                                                     \
-   {kColumnLeft[2], RowTop(n), kColumnWidth[2], kRowHeight}, Align::Right, true, RowTab(n) + 3, \
-   #n " 行目 気圧", {}},                                                                        \
-  {"txtDayHumidity" #n, Kind::TextBox, {},                                                     \
-   {kColumnLeft[3], RowTop(n), kColumnWidth[3], kRowHeight}, Align::Right, true, RowTab(n) + 4, \
-   #n " 行目 湿度", {}},                                                                        \
-  {"lblDayJet" #n, Kind::Label, {}, {kJetLeft, RowTop(n), kJetWidth, kRowHeight}, Align::Left, \
-   true, RowTab(n) + 5, {}, {}}
+// clang-format off
+#define JET_DAY_ROW(n)                                                                       \
+  {"lblDayRow" #n, Kind::Label, #n, {kNumberLeft, RowTop(n), kNumberWidth, kRowHeight},     \
+   Align::Centre, true, RowTab(n), {}, {}},                                                  \
+  {"txtDayTime" #n, Kind::TextBox, {},                                                       \
+   {kColumnLeft[0], RowTop(n), kColumnWidth[0], kRowHeight}, Align::Right, true,             \
+   RowTab(n) + 1, #n " 行目 時刻", {}},                                                        \
+  {"txtDayTemp" #n, Kind::TextBox, {},                                                       \
+   {kColumnLeft[1], RowTop(n), kColumnWidth[1], kRowHeight}, Align::Right, true,             \
+   RowTab(n) + 2, #n " 行目 気温", {}},                                                        \
+  {"txtDayPressure" #n, Kind::TextBox, {},                                                   \
+   {kColumnLeft[2], RowTop(n), kColumnWidth[2], kRowHeight}, Align::Right, true,             \
+   RowTab(n) + 3, #n " 行目 気圧", {}},                                                        \
+  {"txtDayHumidity" #n, Kind::TextBox, {},                                                   \
+   {kColumnLeft[3], RowTop(n), kColumnWidth[3], kRowHeight}, Align::Right, true,             \
+   RowTab(n) + 4, #n " 行目 湿度", {}},                                                        \
+  {"lblDayJet" #n, Kind::Label, {}, {kJetLeft, RowTop(n), kJetWidth, kRowHeight},           \
+   Align::Left, true, RowTab(n) + 5, {}, {}}
+// clang-format on
 
 constexpr int RowTop(int n) {
   return kFirstRowTop + (n - 1) * kRowStep;
@@ -124,7 +128,7 @@ std::string RowLine(const ReadRow& r, int offset) {
   try {
     const double D = ComputeAirDensity(d.temperature_c, d.pressure_mb, d.humidity_pct / 100);
     if (const std::optional<int> band = SelectBand(D)) {
-      const Answer answer{r.temperature, r.pressure, r.humidity, D, *band,
+      const Answer answer{r.temperature,   r.pressure,    r.humidity,     D,     *band,
                           d.temperature_c, d.pressure_mb, d.humidity_pct, offset};
       return LogbookLine(answer, DayTime(d.minute));
     }
@@ -140,8 +144,8 @@ std::string Words(const std::vector<ReadRow>& rows, const std::vector<std::optio
   const int first = rows.front().day.minute, last = rows.back().day.minute;
   std::string line;
   if (changes.empty()) {
-    line = Concat({DayTime(first), " から ", DayTime(last), " まで ", RegionText(bands.front()),
-                   " のまま"});
+    line = Concat(
+        {DayTime(first), " から ", DayTime(last), " まで ", RegionText(bands.front()), " のまま"});
   } else {
     line = Concat({DayTime(first), " は ", RegionText(bands.front())});
     const std::size_t told = std::min(changes.size(), kChangesInWords);
@@ -165,8 +169,8 @@ constexpr Rgb kInk{0, 0, 0};
 
 Chart Picture(const std::vector<ReadRow>& rows, const std::vector<std::optional<int>>& bands,
               const std::vector<JetChange>& changes, std::string summary) {
-  Chart chart{kDayPicture.width / 15.0, 0, kFont, {}, {}, {}, {}, std::move(summary),
-              0, 0, 0, 0, {}};
+  Chart chart{kDayPicture.width / 15.0, 0, kFont, {}, {}, {}, {},
+              std::move(summary),       0, 0,     0,  0,  {}};
   const double left = kMargin, width = chart.width - 2 * kMargin, bottom = kBarTop + kBarHeight;
   chart.plot = {left, kBarTop, width, kBarHeight, {}};
   const int first = rows.front().day.minute;
@@ -188,10 +192,10 @@ Chart Picture(const std::vector<ReadRow>& rows, const std::vector<std::optional<
                              Anchor::Middle, TextOn(colour)});
     shown.push_back(band);
   }
-  for (const auto [x1, y1, x2, y2] : {std::array{left, kBarTop, left + width, kBarTop},
-                                      std::array{left + width, kBarTop, left + width, bottom},
-                                      std::array{left + width, bottom, left, bottom},
-                                      std::array{left, bottom, left, kBarTop}})
+  for (const auto [x1, y1, x2, y2] :
+       {std::array{left, kBarTop, left + width, kBarTop},
+        std::array{left + width, kBarTop, left + width, bottom},
+        std::array{left + width, bottom, left, bottom}, std::array{left, bottom, left, kBarTop}})
     chart.lines.push_back({x1, y1, x2, y2, 1, kInk});
 
   // The rows' times, each clear of the one before it; the last row's time
@@ -242,7 +246,8 @@ std::optional<int> ReadDayTime(std::string_view text) {
   const std::string trimmed = Trimmed(text);
   for (std::size_t at = 0; at < trimmed.size(); ++at) {
     const auto c = static_cast<unsigned char>(trimmed[at]);
-    if (c == 0xEF && at + 2 < trimmed.size() && static_cast<unsigned char>(trimmed[at + 1]) == 0xBC) {
+    if (c == 0xEF && at + 2 < trimmed.size() &&
+        static_cast<unsigned char>(trimmed[at + 1]) == 0xBC) {
       const auto last = static_cast<unsigned char>(trimmed[at + 2]);
       if (last < 0x90 || last > 0x9A) return std::nullopt;
       plain += static_cast<char>('0' + (last - 0x90));  // U+FF1A becomes ':'
@@ -268,8 +273,8 @@ DayFields FirstDayFields(std::string temperature, std::string pressure, std::str
                          std::string altitude, const std::tm& now) {
   DayFields fields;
   fields.altitude = Trimmed(altitude);
-  fields.rows[0] = {DayTime(now.tm_hour * 60 + now.tm_min), Trimmed(temperature),
-                    Trimmed(pressure), Trimmed(humidity)};
+  fields.rows[0] = {DayTime(now.tm_hour * 60 + now.tm_min), Trimmed(temperature), Trimmed(pressure),
+                    Trimmed(humidity)};
   return fields;
 }
 
@@ -289,8 +294,9 @@ DayPlan ReadDay(const DayFields& fields, int offset) {
     const std::string n = std::to_string(r + 1) + " 行目の";
     const std::optional<int> minute = ReadDayTime(texts[0]);
     if (!minute) {
-      return Wrong(n + (Trimmed(texts[0]).empty() ? "時刻を入れてください。"
-                                                  : "時刻は 0:00〜23:59 の 時:分 で入れてください。"));
+      return Wrong(n + (Trimmed(texts[0]).empty()
+                            ? "時刻を入れてください。"
+                            : "時刻は 0:00〜23:59 の 時:分 で入れてください。"));
     }
     const std::string temperature_name = n + "気温", pressure_name = n + "気圧",
                       humidity_name = n + "湿度";
@@ -312,8 +318,11 @@ DayPlan ReadDay(const DayFields& fields, int offset) {
       pressure = ReadStation(texts[2], fields.altitude, texts[1]).pressure;
       P = TextToWholeNumber(pressure).value_or(P);
     }
-    rows.push_back({r, {*minute, values[0].value, P, values[2].value}, Trimmed(texts[1]),
-                    pressure, Trimmed(texts[3])});
+    rows.push_back({r,
+                    {*minute, values[0].value, P, values[2].value},
+                    Trimmed(texts[1]),
+                    pressure,
+                    Trimmed(texts[3])});
   }
   if (rows.empty()) {
     plan.line = "予報の時刻と気温・気圧・湿度を入れてください。";
@@ -324,8 +333,9 @@ DayPlan ReadDay(const DayFields& fields, int offset) {
     plan.copy += RowLine(r, offset) + "\n";
   }
   if (rows.size() == 1) {
-    plan.line = Concat({DayTime(rows[0].day.minute), " は ", RegionText(BandOf(rows[0].day, offset)),
-                        "。時刻の違う予報を 2 行以上入れると、替える時刻を求めます。"});
+    plan.line =
+        Concat({DayTime(rows[0].day.minute), " は ", RegionText(BandOf(rows[0].day, offset)),
+                "。時刻の違う予報を 2 行以上入れると、替える時刻を求めます。"});
     return plan;
   }
   std::vector<DayRow> day;

@@ -49,7 +49,7 @@ void PaintChart(HDC dc, const form::Chart& chart, double scale, const std::wstri
   for (const form::ChartLine& l : chart.lines) {
     const LOGBRUSH ink{BS_SOLID, Colour(l.colour), 0};
     const HPEN pen = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_FLAT,
-                  std::max(1, px(l.width)), &ink, 0, nullptr);
+                                  std::max(1, px(l.width)), &ink, 0, nullptr);
     const HGDIOBJ old_pen = SelectObject(dc, pen);
     MoveToEx(dc, px(l.x1), px(l.y1), nullptr);
     LineTo(dc, px(l.x2), px(l.y2));
@@ -67,9 +67,9 @@ void PaintChart(HDC dc, const form::Chart& chart, double scale, const std::wstri
   const HGDIOBJ old_font = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
   for (const form::ChartText& t : chart.texts) {
-    const UINT align = t.anchor == form::Anchor::Start  ? TA_LEFT
-             : t.anchor == form::Anchor::Middle ? TA_CENTER
-                              : TA_RIGHT;
+    const UINT align = t.anchor == form::Anchor::Start    ? TA_LEFT
+                       : t.anchor == form::Anchor::Middle ? TA_CENTER
+                                                          : TA_RIGHT;
     SetTextAlign(dc, TA_BASELINE | align);
     SetTextColor(dc, Colour(t.colour));
     const std::wstring text = ToUtf16(t.text);

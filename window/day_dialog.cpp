@@ -51,8 +51,7 @@ DayDialog::DayDialog(QWidget* parent)
       box = jet::window::MakeBox(this, jet::form::Find(Table(), name));
       connect(box, &QLineEdit::textChanged, this, &DayDialog::Update);
     }
-    jets_[static_cast<std::size_t>(row)] =
-        findChild<QLabel*>(FromUtf8(jet::form::DayJetName(row)));
+    jets_[static_cast<std::size_t>(row)] = findChild<QLabel*>(FromUtf8(jet::form::DayJetName(row)));
   }
   lblDay->setWordWrap(true);
   lblDay->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -106,7 +105,8 @@ jet::form::DayFields DayDialog::Fields() const {
 
 void DayDialog::Update() {
   const jet::form::DayPlan plan = jet::form::ReadDay(Fields(), offset_);
-  for (std::size_t row = 0; row < jets_.size(); ++row) jets_[row]->setText(FromUtf8(plan.jets[row]));
+  for (std::size_t row = 0; row < jets_.size(); ++row)
+    jets_[row]->setText(FromUtf8(plan.jets[row]));
   lblDay->setText(FromUtf8(plan.line));
   copy_ = plan.copy;
   cmdDayCopy->setEnabled(!copy_.empty());

@@ -37,7 +37,10 @@ TEST(DayChanges, AreTheMinutesAtWhichTheEnginesBandChanges) {
       // 170 at 8:00, 170-168 from 9:03, 168 from 9:07, 168-165 from 10:56,
       // 165 from 11:02 to 16:00.
       {"the race day", kRaceDay, 0, {{543, 4, 5}, {547, 5, 6}, {656, 6, 7}, {662, 7, 8}}},
-      {"one size richer: two bands", kRaceDay, 1, {{543, 2, 3}, {547, 3, 4}, {656, 4, 5}, {662, 5, 6}}},
+      {"one size richer: two bands",
+       kRaceDay,
+       1,
+       {{543, 2, 3}, {547, 3, 4}, {656, 4, 5}, {662, 5, 6}}},
       // Past the rich end every band is one, 175 以上: its changes vanish.
       {"three sizes richer", kRaceDay, 3, {{547, -1, 0}, {656, 0, 1}, {662, 1, 2}}},
       {"three sizes leaner", kRaceDay, -3, {{543, 10, 11}, {547, 11, 12}, {656, 12, 13}}},
@@ -48,7 +51,9 @@ TEST(DayChanges, AreTheMinutesAtWhichTheEnginesBandChanges) {
       // 15.5 ℃ is the vapour-pressure table's next row: below it, all the
       // way from 15 ℃, the jet holds; at the row's own minute it changes.
       {"a change at a row's own minute",
-       {{480, 15, 1013.5, 60}, {510, 15.5, 1013.5, 60}, {540, 15.5, 1013.5, 60}}, 0, {{510, 4, 5}}},
+       {{480, 15, 1013.5, 60}, {510, 15.5, 1013.5, 60}, {540, 15.5, 1013.5, 60}},
+       0,
+       {{510, 4, 5}}},
       // No air at all at midnight: Select shows nothing there.
       {"no recommendation", {{0, 20, 0, 50}, {1, 20, 1013, 50}}, 0, {{1, None, 6}}},
       {"one row", {{480, 12, 1013, 60}}, 0, {}},

@@ -359,8 +359,8 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   EXPECT_EQ(line.substr(16), L"\t20\t1013\t50\t0.074315\t1.1904\t97.2\t推奨  168\t0");
   EXPECT_EQ(line[10], L'T');  // 2026-12-08T09:05
 
-  // The result box's menu ends with the jet chart and 基準合わせ (Up from the
-  // top goes to the last item): the dialog the chosen one opens.
+  // The result box's menu ends with the jet chart, 基準合わせ and 一日の見通し
+  // (Up from the top goes to the last item): the dialog the chosen one opens.
   auto from_menu = [this](int ups) {
     PostMessageW(Control("txtMJ"), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Control("txtMJ")), -1);
     HWND dialog = nullptr;
@@ -373,7 +373,7 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   };
   // The chart opens painted, with what it shows in words; Escape closes it
   // and nothing in the window has changed.
-  const HWND chart = from_menu(2);
+  const HWND chart = from_menu(3);
   ASSERT_TRUE(chart);
   EXPECT_EQ(TextOf(chart), L"ジェット早見表");
   EXPECT_NE(TextOf(GetDlgItem(chart, 100)).find(L"気温  16.2〜21.9 ℃ なら 168 のまま"),
@@ -402,7 +402,7 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   // 基準合わせ opens with the window's readings and the jet it shows; a day
   // that ran right on 170 where the table said 168 makes every answer one
   // size richer, at once and on the next Select; 解除 goes back to the table.
-  HWND engine = from_menu(1);
+  HWND engine = from_menu(2);
   ASSERT_TRUE(engine);
   const auto field = [&engine](const char* name) {
     return GetDlgItem(engine, jet::win32::EngineControlId(name));
@@ -429,12 +429,69 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   Readings(L"25", L"1013", L"50");
   Click("cmd");
   EXPECT_EQ(Text("txtMJ"), L"補正  168");
-  engine = from_menu(1);
+  engine = from_menu(2);
   ASSERT_TRUE(engine);
   EXPECT_EQ(TextOf(field("txtRefTemp")) + L"|" + TextOf(field("cboRefJet")), L"１５|170");
   PostMessageW(field("cmdRefReset"), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitFor([&] { return !IsWindow(engine); }));
   EXPECT_EQ(Text("txtMJ"), L"推奨  165");
+
+  // 一日の見通し: row 1 from the window. Two rows of the race day give each
+  // row's jet, the changes in words and the picture; half a row says what
+  // it lacks; コピー copies the plan, a line each; Escape closes it, and
+  // the window is as it was.
+  const HWND day = from_menu(1);
+  ASSERT_TRUE(day);
+  const auto item = [&day](std::string_view name) {
+    return GetDlgItem(day, jet::win32::DayControlId(name));
+  };
+  const auto set = [&](std::string_view name, const wchar_t* text) {
+    SendMessageW(item(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  };
+  EXPECT_EQ(TextOf(day), L"一日の見通し");
+  EXPECT_EQ(TextOf(item("txtDayTemp1")) + L"|" + TextOf(item("txtDayPressure1")) + L"|" +
+                TextOf(item("txtDayHumidity1")),
+            L"25|1013|50");
+  const wchar_t* const rows[2][4] = {{L"8:00", L"12", L"1013", L"60"},
+                                     {L"１２：００", L"25", L"1010", L"45"}};
+  for (int row = 0; row < 2; ++row)
+    for (int column = 0; column < 4; ++column)
+      set(jet::form::DayFieldName(row, static_cast<jet::form::DayColumn>(column)),
+          rows[row][column]);
+  EXPECT_TRUE(WaitFor([&] {
+    return TextOf(item("lblDay")) ==
+           L"8:00 は 170、9:03 から 170-168、9:07 から 168、10:56 から 168-165、11:02 から 165 "
+           L"(12:00 まで)";
+  })) << ToUtf8(TextOf(item("lblDay")));
+  EXPECT_EQ(TextOf(item("lblDayJet1")) + L"|" + TextOf(item("lblDayJet2")), L"推奨  170|推奨  165");
+  set("txtDayTime3", L"13:00");
+  EXPECT_EQ(TextOf(item("lblDay")), L"3 行目の気温を入れてください。");
+  EXPECT_FALSE(IsWindowEnabled(item("cmdDayCopy")));
+  set("txtDayTime3", L"");
+  EXPECT_TRUE(IsWindowEnabled(item("cmdDayCopy")));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  GetWindowRect(day, &frame);
+  EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
+  // The middle of the day's bar is a jet's colour.
+  const int dpi = static_cast<int>(GetDpiForWindow(day));
+  const jet::form::Rect& place = jet::form::kDayPicture;
+  POINT bar{MulDiv(place.left + place.width / 2, dpi, 1440),
+            MulDiv(place.top, dpi, 1440) + MulDiv(18, dpi, 96)};
+  ClientToScreen(day, &bar);
+  const HDC desktop = GetDC(nullptr);
+  EXPECT_NE(GetPixel(desktop, bar.x, bar.y), RGB(255, 255, 255));
+  ReleaseDC(nullptr, desktop);
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  PostMessageW(item("cmdDayCopy"), BM_CLICK, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !(line = Clipboard()).empty(); }));
+  EXPECT_EQ(line.substr(0, line.find(L"\r\n9:07")),
+            L"8:00\t12\t1013\t60\t0.076651\t1.2278\t100.2\t推奨  170\t0\r\n"
+            L"12:00\t25\t1010\t45\t0.072663\t1.1639\t95.0\t推奨  165\t0\r\n9:03\t推奨  170-168");
+  PressKeys({VK_ESCAPE});
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(day); }));
+  EXPECT_EQ(Text("lblTemp") + L"|" + Text("txtMJ"), L"25|推奨  165");
 
   // Readings that give no real air empty the box, and leave nothing to copy.
   select_and_copy(L"0", L"0", L"0");

@@ -374,11 +374,11 @@ void CommandsTest::theResultExplainsItselfAndCopiesALogbookLine() {
     }
     QCOMPARE(openings.size(), 5);
     QCOMPARE(openings.last(), openings.first());
-    QVERIFY2(
-        openings.first().join('|').contains(name == std::string_view("txtMJ")
-                                                ? "|結果をコピー|ジェット早見表(J)…|基準合わせ(K)…|一日の見通し(D)…"
-                                                : "海面気圧から換算(K)…|"),
-        qPrintable(openings.first().join('|')));
+    QVERIFY2(openings.first().join('|').contains(
+                 name == std::string_view("txtMJ")
+                     ? "|結果をコピー|ジェット早見表(J)…|基準合わせ(K)…|一日の見通し(D)…"
+                     : "海面気圧から換算(K)…|"),
+             qPrintable(openings.first().join('|')));
   }
 
   QApplication::clipboard()->clear();
@@ -534,9 +534,10 @@ void CommandsTest::theConverterFillsInThePressureFromSeaLevel() {
     const auto jet = [&](int row) {
       return dialog->findChild<QLabel*>(QStringLiteral("lblDayJet%1").arg(row + 1))->text();
     };
-    opened = QStringList{dialog->txtDayAltitude->text(), field(0, DayColumn::Temperature)->text(),
-                         field(0, DayColumn::Pressure)->text(), field(0, DayColumn::Humidity)->text()}
-                 .join(QLatin1Char('|'));
+    opened =
+        QStringList{dialog->txtDayAltitude->text(), field(0, DayColumn::Temperature)->text(),
+                    field(0, DayColumn::Pressure)->text(), field(0, DayColumn::Humidity)->text()}
+            .join(QLatin1Char('|'));
     QVERIFY(QRegularExpression(QStringLiteral("^[0-9]{1,2}:[0-9]{2}$"))
                 .match(field(0, DayColumn::Time)->text())
                 .hasMatch());
