@@ -508,15 +508,14 @@ step('the result explains itself and copies a logbook line', async () => {
   assert.deepEqual(await values('txtRefTemp', 'cboRefJet'), ['15', '2']);
   await b.click('cmdRefReset');
   assert.deepEqual([await isOpen('engine'), await value('txtMJ')], [false, '推奨  165']);
-  // 一日の見通し: row 1 from the form and the time now, the converter's
-  // altitude. Two rows of the race day at the track give each row's jet,
+  // 一日の見通し: row 1 from the form and the time now. Two rows of the race day at the track give each row's jet,
   // the changes in words and a silent picture; a half-typed row says what
   // it lacks; コピー copies the plan; Escape closes it, the form as it was.
   await b.click('cmdDay');
   assert.equal(await b.js(() => document.getElementById('day').matches(':modal')), true);
   assert.deepEqual([...await values('txtDayAltitude', 'txtDayTemp1', 'txtDayPressure1', 'txtDayHumidity1'),
     await focused(), await attribute('txtDayTemp2', 'aria-label')],
-  ['500', '25', '1013', '50', 'txtDayTime1', '2 行目 気温']);
+  ['', '25', '1013', '50', 'txtDayTime1', '2 行目 気温']);
   assert.match(await value('txtDayTime1'), /^\d{1,2}:\d\d$/);
   await fillDay([['8:00', '12', '1013', '60'], ['12:00', '25', '1010', '45']]);
   assert.deepEqual(await values('lblDayJet1', 'lblDayJet2', 'lblDay'), ['推奨  170', '推奨  165',
