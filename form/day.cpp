@@ -22,8 +22,8 @@ constexpr int kNumberLeft = 120, kNumberWidth = 360;
 constexpr std::array<int, kDayColumns> kColumnLeft = {540, 1560, 2580, 3720};
 constexpr std::array<int, kDayColumns> kColumnWidth = {960, 960, 1080, 960};
 constexpr int kJetLeft = 4740, kJetWidth = 2340;
-constexpr int kCaptionTop = 1350, kCaptionHeight = 300;
-constexpr int kFirstRowTop = 1680, kRowStep = 450, kRowHeight = 375;
+constexpr int kCaptionTop = 1260, kCaptionHeight = 300;
+constexpr int kFirstRowTop = 1560, kRowStep = 435, kRowHeight = 375;
 
 // One row of the table: its number, its four fields (named for screen
 // readers by row and column) and its answer. The focus runs in the order the
@@ -62,12 +62,12 @@ constexpr std::array<Control, kHeadCount + kDayRows * kPerRow + 3> kDayControls 
     {"lblDayPurpose", Kind::Label,
      "予報の時刻ごとの気温・気圧・湿度から、その日のジェットと替える時刻を求めます。",
      {120, 120, 6960, 600}, Align::Left, true, 0, {}, {}},
-    {"capDayAltitude", Kind::Label, "標高(m)", {120, 840, 1500, 375}, Align::Left, true, 1, {}, {}},
-    {"txtDayAltitude", Kind::TextBox, {}, {1680, 840, 1080, 375}, Align::Right, true, 2, {},
+    {"capDayAltitude", Kind::Label, "標高(m)", {120, 780, 1500, 375}, Align::Left, true, 1, {}, {}},
+    {"txtDayAltitude", Kind::TextBox, {}, {1680, 780, 1080, 375}, Align::Right, true, 2, {},
      "空欄なら各行の気圧は走る場所の気圧 (現地気圧)。入れると各行の気圧を海面気圧として、"
      "その行の気温で現地気圧に換算します。"},
     {"lblDayAltitudeNote", Kind::Label, "入れると気圧は海面気圧として換算",
-     {2880, 840, 4200, 375}, Align::Left, false, 3, {}, {}},
+     {2880, 780, 4200, 375}, Align::Left, false, 3, {}, {}},
     {"capDayTime", Kind::Label, "時刻",
      {kColumnLeft[0], kCaptionTop, kColumnWidth[0], kCaptionHeight}, Align::Right, true, 4, {}, {}},
     {"capDayTemp", Kind::Label, "気温(℃)",
@@ -81,10 +81,10 @@ constexpr std::array<Control, kHeadCount + kDayRows * kPerRow + 3> kDayControls 
     JET_DAY_ROW(1), JET_DAY_ROW(2), JET_DAY_ROW(3), JET_DAY_ROW(4), JET_DAY_ROW(5), JET_DAY_ROW(6),
     // Under the rows: the plan's line (read out when it changes; no tab
     // stop) and the two buttons.
-    {"lblDay", Kind::Label, {}, {120, 4440, 6960, 840}, Align::Left, true, kFootTab, {}, {}},
-    {"cmdDayCopy", Kind::Button, "コピー", {4440, 7080, 1290, 375}, Align::Centre, false,
+    {"lblDay", Kind::Label, {}, {120, 4200, 6960, 840}, Align::Left, true, kFootTab, {}, {}},
+    {"cmdDayCopy", Kind::Button, "コピー", {4440, 6780, 1290, 375}, Align::Centre, false,
      kFootTab + 1, {}, {}},
-    {"cmdDayClose", Kind::Button, kChartClose, {5790, 7080, 1290, 375}, Align::Centre, false,
+    {"cmdDayClose", Kind::Button, kChartClose, {5790, 6780, 1290, 375}, Align::Centre, false,
      kFootTab + 2, {}, {}},
 }};
 #undef JET_DAY_ROW

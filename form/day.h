@@ -25,9 +25,9 @@ inline constexpr std::string_view kDayTitle = "一日の見通し";
 
 inline constexpr int kDayRows = 6;
 inline constexpr int kDayWidth = 7200;   // twips: 480 pixels at 96 dpi
-inline constexpr int kDayHeight = 7575;  // twips: 505 pixels at 96 dpi
+inline constexpr int kDayHeight = 7275;  // twips: 485 pixels at 96 dpi
 // Where the picture of the day goes, between the line and the buttons.
-inline constexpr Rect kDayPicture{120, 5340, 6960, 1620};
+inline constexpr Rect kDayPicture{120, 5100, 6960, 1560};
 
 // A row's four fields, left to right.
 enum class DayColumn { Time, Temperature, Pressure, Humidity };

@@ -472,15 +472,6 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   GetWindowRect(day, &frame);
   EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
-  // The middle of the day's bar is a jet's colour.
-  const int dpi = static_cast<int>(GetDpiForWindow(day));
-  const jet::form::Rect& place = jet::form::kDayPicture;
-  POINT bar{MulDiv(place.left + place.width / 2, dpi, 1440),
-            MulDiv(place.top, dpi, 1440) + MulDiv(18, dpi, 96)};
-  ClientToScreen(day, &bar);
-  const HDC desktop = GetDC(nullptr);
-  EXPECT_NE(GetPixel(desktop, bar.x, bar.y), RGB(255, 255, 255));
-  ReleaseDC(nullptr, desktop);
   OpenClipboard(nullptr);
   EmptyClipboard();
   CloseClipboard();
