@@ -28,17 +28,14 @@ const char* Describe(ArithmeticFault::Kind kind) {
   return "arithmetic fault in the air density formula";
 }
 
-// Names the first step that went wrong: a NaN is an invalid operation, an
-// infinity is an overflow, unless it came from dividing by an exact zero.
-[[noreturn]] void Fail(double value, bool divided_by_zero = false) {
-  if (std::isnan(value)) throw ArithmeticFault(ArithmeticFault::Kind::InvalidOperation);
-  if (divided_by_zero) throw ArithmeticFault(ArithmeticFault::Kind::DivisionByZero);
-  throw ArithmeticFault(ArithmeticFault::Kind::Overflow);
+// A NaN is an invalid operation, an infinity an overflow, unless it came
+// from dividing by an exact zero. Hands the value on: still not finite.
+double Failed(double value, ArithmeticFault::Kind& fault, bool divided_by_zero = false) {
+  fault = std::isnan(value) ? ArithmeticFault::Kind::InvalidOperation
+          : divided_by_zero ? ArithmeticFault::Kind::DivisionByZero
+                            : ArithmeticFault::Kind::Overflow;
+  return value;
 }
-
-}  // namespace
-
-ArithmeticFault::ArithmeticFault(Kind kind) : std::runtime_error(Describe(kind)), kind_(kind) {}
 
 // Why testing the results for infinity and NaN finds exactly the faults.
 //
@@ -56,25 +53,58 @@ ArithmeticFault::ArithmeticFault(Kind kind) : std::runtime_error(Describe(kind))
 //   A fault in any step therefore leaves D non-finite.
 // The steps are checked one by one only to name the first fault.
 // Inputs that are already infinite or NaN count as an invalid operation.
-double ComputeAirDensity(double T, double P, double h) {
-  if (!std::isfinite(T) || !std::isfinite(P) || !std::isfinite(h))
-    throw ArithmeticFault(ArithmeticFault::Kind::InvalidOperation);
-
+//
+// No exceptions on this path: in WebAssembly every call inside a try block
+// is a trip through JavaScript, and the chart evaluates the formula thousands
+// of times.
+// The density, or a value that is not finite with `fault` naming the first
+// step that went wrong.
+double Density(double T, double P, double h, ArithmeticFault::Kind& fault) noexcept {
+  if (!std::isfinite(T) || !std::isfinite(P) || !std::isfinite(h)) {
+    fault = ArithmeticFault::Kind::InvalidOperation;
+    return std::numeric_limits<double>::quiet_NaN();
+  }
   const double e = LookupVaporPressure(T);
   const double a = 0.75 * P;  // mb → mmHg
-  if (!std::isfinite(a)) Fail(a);
+  if (!std::isfinite(a)) return Failed(a, fault);
   const double b = e * h;  // partial pressure of the water vapour, mmHg
-  if (!std::isfinite(b)) Fail(b);
+  if (!std::isfinite(b)) return Failed(b, fault);
   const double difference = a - b;
-  if (!std::isfinite(difference)) Fail(difference);
+  if (!std::isfinite(difference)) return Failed(difference, fault);
   const double c = difference / 760.0;
   const double absolute = T + 273.13;  // 273.13, not 273.15
   const double k = 273.13 / absolute;
-  if (!std::isfinite(k)) Fail(k, absolute == 0.0);
+  if (!std::isfinite(k)) return Failed(k, fault, absolute == 0.0);
   const double f = k * 1.2929;  // dry air at 0 °C and 760 mmHg, kg/m³
   const double product = c * f;
-  if (!std::isfinite(product)) Fail(product);
+  if (!std::isfinite(product)) return Failed(product, fault);
   return product * 0.06243;  // kg/m³ → lb/ft³; |product| × 0.06243 cannot overflow
+}
+
+}  // namespace
+
+ArithmeticFault::ArithmeticFault(Kind kind) : std::runtime_error(Describe(kind)), kind_(kind) {}
+
+double ComputeAirDensity(double T, double P, double h) {
+  ArithmeticFault::Kind fault{};
+  const double D = Density(T, P, h, fault);
+  if (!std::isfinite(D)) throw ArithmeticFault(fault);
+  return D;
+}
+
+std::optional<double> AirDensity(double T, double P, double h) noexcept {
+  ArithmeticFault::Kind fault{};
+  const double D = Density(T, P, h, fault);
+  if (!std::isfinite(D)) return std::nullopt;
+  return D;
+}
+
+double PressureForDensity(double T, double D, double h) noexcept {
+  // D = (0.75 P − e h) / 760 × f × 0.06243, turned round.
+  const double f = 273.13 / (T + 273.13) * 1.2929;
+  const double P = (D / 0.06243 / f * 760 + LookupVaporPressure(T) * h) / 0.75;
+  return std::isfinite(f) && f > 0 && std::isfinite(P) ? P
+                                                       : std::numeric_limits<double>::quiet_NaN();
 }
 
 double DensityAltitude(double density_lb_per_ft3) {

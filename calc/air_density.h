@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 
 namespace jet {
@@ -22,6 +23,17 @@ class ArithmeticFault : public std::runtime_error {
 // step is rounded to double in a fixed order, so the result has the same bits
 // under every optimisation level. Throws ArithmeticFault.
 double ComputeAirDensity(double T, double P, double h);
+
+// The same density, or nothing where ComputeAirDensity throws: for the loops
+// that evaluate the formula thousands of times.
+std::optional<double> AirDensity(double T, double P, double h) noexcept;
+
+// The pressure (mb) at which the density reaches D, the formula turned
+// round: at a fixed temperature above −273.13 °C and a fixed humidity the
+// density rises with the pressure. Within a few ulp of the lowest pressure
+// at which AirDensity(T, P, h) ≥ D, as each step rounds. NaN for a
+// temperature at or below −273.13 °C, or inputs that are not finite.
+double PressureForDensity(double T, double D, double h) noexcept;
 
 // The density altitude in metres, unrounded: the height in the ICAO standard
 // atmosphere at which the air is as dense as D (lb/ft³),

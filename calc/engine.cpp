@@ -8,11 +8,8 @@
 namespace jet {
 
 std::optional<int> BandFor(double T, double P, double RH) {
-  try {
-    return SelectBand(ComputeAirDensity(T, P, RH / 100));
-  } catch (const ArithmeticFault&) {
-    return std::nullopt;
-  }
+  const std::optional<double> D = AirDensity(T, P, RH / 100);
+  return D ? SelectBand(*D) : std::nullopt;
 }
 
 int EngineBand(int band, int offset) {

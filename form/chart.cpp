@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <span>
 #include <tuple>
 
+#include "calc/air_density.h"
 #include "calc/engine.h"
 #include "calc/recommendation.h"
 #include "form/numbers.h"
@@ -20,10 +22,8 @@ constexpr ChartBox kPlot{48, 28, 300, 256, {}};
 constexpr double kTitleBaseline = 18;
 // The grid on which the bands' labels are placed, ℃ × hPa.
 constexpr double kCellTemperature = 0.5, kCellPressure = 2;
-// The steps of the vapour-pressure table, ℃; how near an edge is found,
-// and how far from the one before it it is first looked for, hPa.
+// The first and last steps of the vapour-pressure table, ℃.
 constexpr double kFirstVapourStep = 1.5, kLastVapourStep = 38.5;
-constexpr double kEdgeTolerance = 0.01, kNear = 1;
 // The digits' height, in ems: a band's label must lie in the band over it.
 constexpr double kDigitHeight = 0.7;
 constexpr double kTickTemperature = 10, kTickPressure = 50;
@@ -125,41 +125,47 @@ int RegionAt(double T, double P, const Answer& a) {
   return RegionOf(TableBandAt(T, P, a.RH), a.offset);
 }
 
-// Where the region holds at each temperature sampled across the plot, and
-// whether it appears at all.
+// The lowest pressure at which Select shows each table band or a richer one
+// at a temperature, from the density formula turned round: the plot's
+// bottom or top where that is all of it or none. The last band takes every
+// density above zero. Each within a hair (1e-12 hPa) of where Select's
+// answer changes, so that the cells' bands can be read off them.
+using TableEdges = std::array<double, kBandCount>;
+TableEdges EdgesAt(const Chart& chart, double RH, double T) {
+  TableEdges edges{};
+  for (int band = 0; band < kBandCount; ++band) {
+    const double lower = band + 1 < kBandCount
+                             ? RecommendationTable()[static_cast<std::size_t>(band)].lower
+                             : std::numeric_limits<double>::denorm_min();
+    const double P = PressureForDensity(T, lower, RH / 100);
+    edges[static_cast<std::size_t>(band)] =
+        std::isnan(P) ? chart.pressure_to : std::clamp(P, chart.pressure_from, chart.pressure_to);
+  }
+  return edges;
+}
+
+// A region of the picture: an engine band (or kNoBand), the table band
+// whose edge is its lower edge (kBandCount: the plot's bottom), and whether
+// it appears at all. It reaches up to the next region's edge.
 struct Region {
-  int band;                    // an engine band, or kNoBand
-  std::vector<double> bottom;  // hPa at each sample; it reaches up to the next's
+  int band, table_band;
   bool shown;
 };
 
-// The regions from the leanest up, each with its lower edge: at every
-// temperature sampled, the lowest pressure at which Select shows it or a
-// richer one, by bisection through Select's own arithmetic.
+// The regions from the leanest up, each with its lower edge at every
+// temperature sampled.
 struct Edges {
   std::vector<double> temperatures;
+  std::vector<TableEdges> table;  // at each temperature
   std::vector<Region> regions;
-};
+  double from;  // the plot's bottom
 
-// The lowest pressure at which Select shows the table band or a richer one
-// at a temperature: the plot's bottom or top where that is all of it or
-// none. Bisection, first within a hPa of `near` (the edge one sample before,
-// which it seldom leaves), else over the whole axis.
-double EdgeAt(const Chart& chart, double RH, int band, double T, double near) {
-  const auto richer = [&](double P) { return TableBandAt(T, P, RH) <= band; };
-  const double from = chart.pressure_from, to = chart.pressure_to;
-  double low = std::max(from, near - kNear), high = std::min(to, near + kNear);
-  if (richer(low) || !richer(high)) {
-    if (!richer(to)) return to;  // leaner all the way up
-    if (richer(from)) return from;
-    low = from, high = to;
+  double Bottom(const Region& region, std::size_t sample) const {
+    return region.table_band < kBandCount
+               ? table[sample][static_cast<std::size_t>(region.table_band)]
+               : from;
   }
-  while (high - low > kEdgeTolerance) {
-    const double middle = (low + high) / 2;
-    (richer(middle) ? high : low) = middle;
-  }
-  return high;
-}
+};
 
 Edges FindEdges(const Chart& chart, const Answer& a) {
   Edges edges;
@@ -179,23 +185,20 @@ Edges FindEdges(const Chart& chart, const Answer& a) {
                            edges.temperatures.end());
 
   const std::size_t samples = edges.temperatures.size();
+  edges.table.reserve(samples);
+  for (const double T : edges.temperatures) edges.table.push_back(EdgesAt(chart, a.RH, T));
+  edges.from = chart.pressure_from;
   for (int band = kBandCount; band >= 0; --band) {
     const int region = RegionOf(band, a.offset);
-    if (!edges.regions.empty() && edges.regions.back().band == region) continue;
-    // The lowest pressure showing this band or a richer one.
-    Region found{region, std::vector<double>(samples, chart.pressure_from), false};
-    if (band < kBandCount)
-      for (std::size_t i = 0; i < samples; ++i)
-        found.bottom[i] = EdgeAt(chart, a.RH, band, edges.temperatures[i],
-                                 i > 0 ? found.bottom[i - 1] : chart.pressure_from);
-    edges.regions.push_back(std::move(found));
+    if (edges.regions.empty() || edges.regions.back().band != region)
+      edges.regions.push_back({region, band, false});
   }
   // A region shows where its lower edge lies below the next one's.
   for (std::size_t r = 0; r < edges.regions.size(); ++r)
     for (std::size_t i = 0; i < samples && !edges.regions[r].shown; ++i) {
       const double top =
-          r + 1 < edges.regions.size() ? edges.regions[r + 1].bottom[i] : chart.pressure_to;
-      edges.regions[r].shown = edges.regions[r].bottom[i] < top;
+          r + 1 < edges.regions.size() ? edges.Bottom(edges.regions[r + 1], i) : chart.pressure_to;
+      edges.regions[r].shown = edges.Bottom(edges.regions[r], i) < top;
     }
   return edges;
 }
@@ -208,9 +211,10 @@ void AddRegions(Chart& chart, const Edges& edges) {
   for (const Region& region : edges.regions) {
     if (!region.shown) continue;
     ChartRegion outline{{}, ColourOf(region.band)};
+    outline.points.reserve(edges.temperatures.size() + 2);
     for (std::size_t i = 0; i < edges.temperatures.size(); ++i)
       outline.points.push_back({Rounded(ChartX(chart, edges.temperatures[i])),
-                                Rounded(ChartY(chart, region.bottom[i]))});
+                                Rounded(ChartY(chart, edges.Bottom(region, i)))});
     outline.points.push_back({plot.left + plot.width, plot.top});
     outline.points.push_back({plot.left, plot.top});
     chart.regions.push_back(std::move(outline));
@@ -243,11 +247,18 @@ Cells SampleCells(const Chart& chart, const Answer& a) {
       static_cast<int>(std::lround((chart.pressure_to - chart.pressure_from) / kCellPressure));
   cells.width = plot.width / cells.columns;
   cells.height = plot.height / cells.rows;
-  cells.bands.reserve(static_cast<std::size_t>(cells.columns * cells.rows));
-  for (int row = 0; row < cells.rows; ++row)
-    for (int column = 0; column < cells.columns; ++column)
-      cells.bands.push_back(RegionAt(chart.temperature_from + (column + 0.5) * kCellTemperature,
-                                     chart.pressure_to - (row + 0.5) * kCellPressure, a));
+  cells.bands.resize(static_cast<std::size_t>(cells.columns * cells.rows));
+  // Down each column, the table band steps leaner at each edge passed.
+  for (int column = 0; column < cells.columns; ++column) {
+    const TableEdges edges =
+        EdgesAt(chart, a.RH, chart.temperature_from + (column + 0.5) * kCellTemperature);
+    for (int row = 0, band = 0; row < cells.rows; ++row) {
+      const double P = chart.pressure_to - (row + 0.5) * kCellPressure;
+      while (band < kBandCount && P < edges[static_cast<std::size_t>(band)]) ++band;
+      cells.bands[static_cast<std::size_t>(row * cells.columns + column)] =
+          RegionOf(band, a.offset);
+    }
+  }
   return cells;
 }
 
@@ -331,40 +342,50 @@ void AddLabels(Chart& chart, const Answer& a, const Cells& cells, const Marker& 
   struct Place {
     double run, x, y;  // the run's length, the label's middle
   };
-  for (int b = -1; b <= kBandCount; ++b) {
-    const std::string jet = BandJets(b);
-    const double needed = TextWidth(jet);
-    std::vector<Place> places;
-    for (int row = half_rows + 1; row + half_rows + 1 < cells.rows; ++row)
-      for (int column = 0; column < cells.columns;) {
-        const int end = cells.RunEnd(column, row);
-        const double run = (end - column) * cells.width;
-        if (cells.at(column, row) == b && run >= needed) {
-          const double middle = (column + end) / 2.0;
-          const int first = static_cast<int>(middle - needed / 2 / cells.width);
-          const int last = static_cast<int>(std::ceil(middle + needed / 2 / cells.width));
-          bool fits = true;
-          for (int r = row - half_rows; fits && r <= row + half_rows; ++r)
-            for (int c = std::max(first, 0); fits && c < std::min(last, cells.columns); ++c)
-              fits = cells.at(c, r) == b;
-          if (fits)
-            places.push_back(
-                {run, plot.left + middle * cells.width, plot.top + (row + 0.5) * cells.height});
-        }
-        column = end;
+  // Every band's places, from one pass over the runs: bands −1 … kBandCount
+  // at index band + 1.
+  constexpr std::size_t kBands = kBandCount + 2;
+  std::array<std::string, kBands> jets;
+  std::array<double, kBands> needed{};
+  for (std::size_t i = 0; i < kBands; ++i) {
+    jets[i] = BandJets(static_cast<int>(i) - 1);
+    needed[i] = TextWidth(jets[i]);
+  }
+  std::array<std::vector<Place>, kBands> places;
+  for (int row = half_rows + 1; row + half_rows + 1 < cells.rows; ++row)
+    for (int column = 0; column < cells.columns;) {
+      const int end = cells.RunEnd(column, row);
+      const double run = (end - column) * cells.width;
+      const int b = cells.at(column, row);
+      const auto i = static_cast<std::size_t>(b + 1);
+      if (b != kNoBand && run >= needed[i]) {
+        const double middle = (column + end) / 2.0;
+        const int first = static_cast<int>(middle - needed[i] / 2 / cells.width);
+        const int last = static_cast<int>(std::ceil(middle + needed[i] / 2 / cells.width));
+        bool fits = true;
+        for (int r = row - half_rows; fits && r <= row + half_rows; ++r)
+          for (int c = std::max(first, 0); fits && c < std::min(last, cells.columns); ++c)
+            fits = cells.at(c, r) == b;
+        if (fits)
+          places[i].push_back(
+              {run, plot.left + middle * cells.width, plot.top + (row + 0.5) * cells.height});
       }
+      column = end;
+    }
+  for (int b = -1; b <= kBandCount; ++b) {
+    const auto i = static_cast<std::size_t>(b + 1);
     // The widest run first whose label lies wholly in the band, its true
     // edges rather than the grid's, and clear of the reading.
-    std::stable_sort(places.begin(), places.end(),
+    std::stable_sort(places[i].begin(), places[i].end(),
                      [](const Place& p, const Place& q) { return p.run > q.run; });
-    for (const Place& place : places) {
-      const double l = place.x - needed / 2, r = place.x + needed / 2;
+    for (const Place& place : places[i]) {
+      const double l = place.x - needed[i] / 2, r = place.x + needed[i] / 2;
       const double t = place.y - kFont * kDigitHeight / 2,
                    bottom = place.y + kFont * kDigitHeight / 2;
       if (marker.Clear(l, place.y - kFont / 2, r, place.y + kFont / 2) &&
           WhollyIn(chart, a, b, l, t, r, bottom)) {
         chart.texts.push_back(
-            {place.x, place.y + kFont * 0.35, jet, Anchor::Middle, TextOn(ColourOf(b))});
+            {place.x, place.y + kFont * 0.35, jets[i], Anchor::Middle, TextOn(ColourOf(b))});
         break;
       }
     }

@@ -125,14 +125,11 @@ struct ReadRow {
 // The row's logbook line, stamped with its time.
 std::string RowLine(const ReadRow& r, int offset) {
   const DayRow& d = r.day;
-  try {
-    const double D = ComputeAirDensity(d.temperature_c, d.pressure_mb, d.humidity_pct / 100);
-    if (const std::optional<int> band = SelectBand(D)) {
-      const Answer answer{r.temperature,   r.pressure,    r.humidity,     D,     *band,
-                          d.temperature_c, d.pressure_mb, d.humidity_pct, offset};
-      return LogbookLine(answer, DayTime(d.minute));
-    }
-  } catch (const ArithmeticFault&) {
+  const std::optional<double> D = AirDensity(d.temperature_c, d.pressure_mb, d.humidity_pct / 100);
+  if (const std::optional<int> band = D ? SelectBand(*D) : std::nullopt) {
+    const Answer answer{r.temperature,   r.pressure,    r.humidity,     *D,    *band,
+                        d.temperature_c, d.pressure_mb, d.humidity_pct, offset};
+    return LogbookLine(answer, DayTime(d.minute));
   }
   return Concat({DayTime(d.minute), "\t", r.temperature, "\t", r.pressure, "\t", r.humidity});
 }

@@ -45,6 +45,7 @@ TEST(AirDensity, WorkedExamplesGiveTheExactBitsAndText) {
     SCOPED_TRACE(testing::Message() << "T=" << x.T << " P=" << x.P << " RH=" << x.RH);
     const double D = jet::ComputeAirDensity(x.T, x.P, x.RH / 100);
     EXPECT_EQ(Bits(D), Bits(x.D)) << std::hexfloat << D << " != " << x.D;
+    EXPECT_EQ(Bits(jet::AirDensity(x.T, x.P, x.RH / 100).value()), Bits(x.D));
     const jet::JetOutcome outcome = jet::SelectRecommendation(D);
     EXPECT_EQ(outcome.text, x.text);
     EXPECT_EQ(outcome.kind == jet::JetOutcome::Kind::Clear, x.text.empty());
@@ -86,7 +87,35 @@ TEST(AirDensity, FaultsNameTheirCondition) {
       {"infinite input", INFINITY, 1013, 0.5, Fault::InvalidOperation},
       {"NaN input", 20, std::nan(""), 0.5, Fault::InvalidOperation},
   };
-  for (const auto& c : cases) EXPECT_EQ(FaultOf(c.T, c.P, c.h), c.fault) << c.what;
+  for (const auto& c : cases) {
+    EXPECT_EQ(FaultOf(c.T, c.P, c.h), c.fault) << c.what;
+    EXPECT_FALSE(jet::AirDensity(c.T, c.P, c.h)) << c.what;
+  }
+}
+
+// The formula turned round lands within a hair of where the density reaches
+// the bound: a band's edge, the densest and thinnest, just below a step of
+// the vapour-pressure table, and the last band's (above zero). NaN where no
+// pressure makes the density rise.
+TEST(AirDensity, PressureForDensityIsWhereTheDensityReachesIt) {
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  const struct {
+    double T, D, h;
+    bool found;
+  } cases[] = {
+      {20, 0.0737, 0.5, true},     {-60, 0.0794, 1, true},
+      {70, 0.07, 0, true},         {std::nextafter(38.5, 0.0), 0.0719, 1, true},
+      {38.5, 0.0719, 1, true},     {20, tiny, 0.5, true},
+      {-273.13, 0.07, 0.5, false}, {-300, 0.07, 0.5, false},
+      {20, INFINITY, 0.5, false},  {20, 0.07, std::nan(""), false},
+  };
+  for (const auto& c : cases) {
+    const double P = jet::PressureForDensity(c.T, c.D, c.h);
+    EXPECT_EQ(std::isnan(P), !c.found) << c.T << " " << c.D;
+    if (!c.found) continue;
+    EXPECT_GE(jet::ComputeAirDensity(c.T, P * (1 + 1e-12), c.h), c.D) << c.T << " " << c.D;
+    EXPECT_LT(jet::ComputeAirDensity(c.T, P * (1 - 1e-12), c.h), c.D) << c.T << " " << c.D;
+  }
 }
 
 TEST(AirDensity, NearTheLimitsWithoutFault) {
