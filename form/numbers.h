@@ -21,6 +21,10 @@ std::string Shortest(double value);
 // The same, written at the end of a text: no text of its own to make.
 void AppendShortest(std::string& text, double value);
 
+// A place on a picture to a tenth of a unit, no more digits than that
+// needs: "12.3", "12", "-0.5". For what is drawn, not what was typed.
+void AppendTenths(std::string& text, double value);
+
 // The parts one after the other: one call where a chain of + would build
 // each step anew (and, in WebAssembly, inline each).
 std::string Concat(std::initializer_list<std::string_view> parts);

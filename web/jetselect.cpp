@@ -74,23 +74,31 @@ const char* Hand(std::string text) {
 
 // A JSON string: the table's texts hold Japanese, quotes and line breaks.
 std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
+  std::string quoted;
+  quoted.reserve(text.size() + text.size() / 8 + 2);  // a picture's quotes are escaped
+  quoted += '"';
+  // Runs of plain characters go in whole: a picture is tens of kilobytes.
+  std::size_t plain = 0;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char c = text[at];
+    if (c != '"' && c != '\\' && static_cast<unsigned char>(c) >= 0x20) continue;
+    quoted.append(text, plain, at - plain);
+    plain = at + 1;
     if (c == '"' || c == '\\') {
       quoted += '\\';
       quoted += c;
     } else if (c == '\n') {
       quoted += "\\n";
-    } else if (static_cast<unsigned char>(c) < 0x20) {
+    } else {
       constexpr char kHex[] = "0123456789abcdef";
       quoted += "\\u00";
       quoted += kHex[c >> 4];
       quoted += kHex[c & 15];
-    } else {
-      quoted += c;
     }
   }
-  return quoted + '"';
+  quoted.append(text, plain);
+  quoted += '"';
+  return quoted;
 }
 
 std::string_view KindName(jet::form::Kind kind) {
@@ -161,45 +169,55 @@ std::string Colour(jet::form::Rgb rgb) {
   return colour;
 }
 
+// SVG written in turn: texts as they are, numbers to a tenth of a unit,
+// as fine as a phone's screen shows them and short to write and to parse.
+class SvgWriter {
+ public:
+  SvgWriter& operator<<(std::string_view text) {
+    svg_ += text;
+    return *this;
+  }
+  SvgWriter& operator<<(double value) {
+    jet::form::AppendTenths(svg_, value);
+    return *this;
+  }
+  SvgWriter& operator<<(jet::form::Rgb rgb) { return *this << std::string_view(Colour(rgb)); }
+  std::string Take() { return std::move(svg_); }
+
+ private:
+  std::string svg_;
+};
+
 // The chart as inline SVG in its own units, so that it stays sharp at any
 // zoom: the bands as smooth paths, each over the ones before it, then the
 // square boxes.
 std::string Svg(const jet::form::Chart& chart) {
-  using jet::form::Concat;
-  using jet::form::Shortest;
-  std::string svg =
-      Concat({"<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ", Shortest(chart.width),
-              " ", Shortest(chart.height), "\" font-size=\"", Shortest(chart.font_size),
-              "\" aria-hidden=\"true\"><rect width=\"100%\" height=\"100%\" "
-              "fill=\"#fff\"/>"});
+  SvgWriter svg;
+  svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 " << chart.width << " "
+      << chart.height << "\" font-size=\"" << chart.font_size
+      << "\" aria-hidden=\"true\"><rect width=\"100%\" height=\"100%\" fill=\"#fff\"/>";
   for (const jet::form::ChartRegion& r : chart.regions) {
-    svg += "<path d=\"M";
-    for (const jet::form::ChartPoint& p : r.points) {
-      jet::form::AppendShortest(svg, p.x);
-      svg += ' ';
-      jet::form::AppendShortest(svg, p.y);
-      svg += ' ';
-    }
-    svg += Concat({"Z\" fill=\"", Colour(r.colour), "\"/>"});
+    svg << "<path d=\"M";
+    for (const jet::form::ChartPoint& p : r.points) svg << p.x << " " << p.y << " ";
+    svg << "Z\" fill=\"" << r.colour << "\"/>";
   }
-  svg += "<g shape-rendering=\"crispEdges\">";
+  svg << "<g shape-rendering=\"crispEdges\">";
   for (const jet::form::ChartBox& b : chart.boxes)
-    svg += Concat({"<rect x=\"", Shortest(b.left), "\" y=\"", Shortest(b.top), "\" width=\"",
-                   Shortest(b.width), "\" height=\"", Shortest(b.height), "\" fill=\"",
-                   Colour(b.colour), "\"/>"});
-  svg += "</g>";
+    svg << "<rect x=\"" << b.left << "\" y=\"" << b.top << "\" width=\"" << b.width
+        << "\" height=\"" << b.height << "\" fill=\"" << b.colour << "\"/>";
+  svg << "</g>";
   for (const jet::form::ChartLine& l : chart.lines)
-    svg += Concat({"<line x1=\"", Shortest(l.x1), "\" y1=\"", Shortest(l.y1), "\" x2=\"",
-                   Shortest(l.x2), "\" y2=\"", Shortest(l.y2), "\" stroke=\"", Colour(l.colour),
-                   "\" stroke-width=\"", Shortest(l.width), "\"/>"});
+    svg << "<line x1=\"" << l.x1 << "\" y1=\"" << l.y1 << "\" x2=\"" << l.x2 << "\" y2=\"" << l.y2
+        << "\" stroke=\"" << l.colour << "\" stroke-width=\"" << l.width << "\"/>";
   for (const jet::form::ChartText& t : chart.texts) {
     const char* anchor = t.anchor == jet::form::Anchor::Start    ? "start"
                          : t.anchor == jet::form::Anchor::Middle ? "middle"
                                                                  : "end";
-    svg += Concat({"<text x=\"", Shortest(t.x), "\" y=\"", Shortest(t.y), "\" text-anchor=\"",
-                   anchor, "\" fill=\"", Colour(t.colour), "\">", Escaped(t.text), "</text>"});
+    svg << "<text x=\"" << t.x << "\" y=\"" << t.y << "\" text-anchor=\"" << anchor << "\" fill=\""
+        << t.colour << "\">" << Escaped(t.text) << "</text>";
   }
-  return svg + "</svg>";
+  svg << "</svg>";
+  return svg.Take();
 }
 
 // Runs a command; the error report, or "" when it went well.
