@@ -48,6 +48,10 @@ TEST(EngineRecommendation, MovesTheBandAndSaysSo) {
       {30, 1000, 80, -1, "補正  160 以下"},   // 推奨  160 on a leaner one
       {30, 1000, 80, 100, "補正  175 以上"},
       {0, 0, 0, 2, ""},  // a cleared box stays clear
+      // Adjacent doubles across 162's lower edge, where the humidity read as
+      // 41 / 100 and as 41 × 0.01 (a bit apart) part: the same as Select.
+      {31.5, 1001.0725878737381, 41, 0, "推奨  162"},
+      {31.5, 1001.072587873738, 41, 0, "推奨  162-160"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(jet::EngineRecommendation(c.T, c.P, c.RH, c.offset), c.text)

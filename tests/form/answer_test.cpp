@@ -41,6 +41,8 @@ TEST(Explain, GivesTheDensityItsAltitudeAndBand) {
       {For(30, 1000, 80), "密度高度  1010 m\nこの帯  0 より上、0.07 未満 lb/ft³\n"},
       // On an engine richer than the table: the offset and the table's own text.
       {For(25, 1013, 50, 1), "未満 lb/ft³\nこのエンジン: 表より 1 番手濃い (表は 推奨  165)\n気温"},
+      {For(25, 1013, 50, -2),
+       "未満 lb/ft³\nこのエンジン: 表より 2 番手薄い (表は 推奨  165)\n気温"},
   };
   for (const auto& c : cases)
     EXPECT_NE(Explain(c.answer).find(c.part), std::string::npos) << Explain(c.answer);
@@ -82,6 +84,11 @@ TEST(Explain, SaysWhereTheJetChangesInTheTunersUnits) {
        "気圧  1016.5 hPa〜 なら 175 以上 のまま\n  1016.4 hPa 以下 175\n"
        "湿度  〜71 % なら 175 以上 のまま\n  72 % 以上 175",
        1},
+      {0, 996, 0,  // below zero, the grid's steps as on the plus side
+       "気温  -0.2〜0.1 ℃ なら 175-172 のまま\n  -0.3 ℃ 以下 175\n  0.2 ℃ 以上 172\n"
+       "気圧  995.6〜996.8 hPa なら 175-172 のまま\n  995.5 hPa 以下 172\n"
+       "  996.9 hPa 以上 175\n"
+       "湿度  〜6 % なら 175-172 のまま\n  7 % 以上 172"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(HoldingLines(For(c.T, c.P, c.RH, c.offset)), c.lines) << c.T;

@@ -45,6 +45,16 @@ std::string Texts(const Chart& chart) {
   return texts;
 }
 
+// The texts drawn on the plot (the bands' labels), each between bars.
+std::string PlotTexts(const Chart& chart) {
+  std::string texts = "|";
+  for (const ChartText& t : chart.texts)
+    if (t.y > chart.plot.top && t.y < chart.plot.top + chart.plot.height && t.x > chart.plot.left &&
+        t.anchor == Anchor::Middle)
+      texts += t.text + "|";
+  return texts;
+}
+
 double Lightness(Rgb c) {
   return 0.2126 * c.red + 0.7152 * c.green + 0.0722 * c.blue;
 }
@@ -89,6 +99,9 @@ TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
       const Rgb under = ColourAt(chart, t.x, t.y - 4);
       EXPECT_EQ(t.colour, Lightness(under) > 128 ? (Rgb{0, 0, 0}) : (Rgb{255, 255, 255})) << t.text;
     }
+  // Each size's band wide enough for its label has one; 170 makes way for
+  // the reading's values.
+  EXPECT_EQ(PlotTexts(chart), "|175|172|168|165|162|160|");
   EXPECT_NE(chart.summary.find("、推奨  168\n密度高度  298 m\n気温"), std::string::npos)
       << chart.summary;
 }
@@ -104,6 +117,8 @@ TEST(JetChart, TheKeyNamesEachRegionInTheTablesOrder) {
        "175|175-172|172|172-170|170|170-168|168|168-165|165|165-162|162|162-160|160|"},
       {For(20, 1013, 50, 6), "175 以上|175|"},  // all past the end is one region
       {For(20, 1013, 50, -6), "160|160 以下|"},
+      // Humidity past 100 %: the warm low air has no recommendation.
+      {For(20, 1013, 2000), "170|170-168|168|168-165|165|165-162|162|162-160|160|推奨なし|"},
   };
   for (const auto& c : cases) {
     const Chart chart = JetChart(c.answer);
@@ -114,6 +129,10 @@ TEST(JetChart, TheKeyNamesEachRegionInTheTablesOrder) {
       key += t.text + "|";
       EXPECT_LE(t.y, chart.height);
       const Rgb swatch = ColourAt(chart, t.x - 10, t.y - 5);
+      if (t.text == "推奨なし") {
+        EXPECT_EQ(swatch, (Rgb{200, 200, 200}));  // grey: no size at all
+        continue;
+      }
       EXPECT_GT(Lightness(swatch), last) << t.text;
       last = Lightness(swatch);
       if (t.text == "168") {
@@ -146,18 +165,26 @@ TEST(JetChart, TheReadingsValuesStayOnTheCanvasClearOfTheCross) {
     const ChartBox& box = chart.boxes.back();  // the white one behind it
     EXPECT_EQ(box.colour, (Rgb{255, 255, 255}));
     EXPECT_TRUE(box.left >= 0 && box.left + box.width <= chart.width) << c.T << " " << box.left;
-    EXPECT_TRUE(label->x >= box.left && label->x <= box.left + box.width) << c.T;
+    // The text runs from its anchor into the box, away from the cross.
+    const double width = TextWidth(label->text, chart.font_size);
+    const double start = label->anchor == Anchor::Start ? label->x
+                         : label->anchor == Anchor::End ? label->x - width
+                                                        : label->x - width / 2;
+    EXPECT_TRUE(start >= box.left && start + width <= box.left + box.width) << c.T;
     const double right = box.left + box.width, bottom = box.top + box.height;
     const bool on_across = box.left <= x + 7 && right >= x - 7 && box.top <= y && bottom >= y;
     const bool on_down = box.left <= x && right >= x && box.top <= y + 7 && bottom >= y - 7;
     EXPECT_FALSE(on_across || on_down) << c.T;
-    // No band's label comes near them.
+    // No band's label touches them.
     for (const ChartText& t : chart.texts)
       if (&t != &*label && t.anchor == Anchor::Middle && t.y > chart.plot.top &&
           t.y < chart.plot.top + chart.plot.height) {
-        EXPECT_TRUE(t.y < box.top - 4 || t.y - 10 > bottom + 4 || t.x + 10 < box.left ||
-                    t.x - 10 > right)
-            << c.T << " " << t.text;
+        const double half = TextWidth(t.text, chart.font_size) / 2, top = t.y - chart.font_size;
+        const bool off_box =
+            t.x + half < box.left || t.x - half > right || t.y < box.top || top > bottom;
+        const bool off_cross =
+            t.x + half < x - 7 || t.x - half > x + 7 || t.y < y - 7 || top > y + 7;
+        EXPECT_TRUE(off_box && off_cross) << c.T << " " << t.text;
       }
     EXPECT_EQ(chart.summary.find(c.title), 0u) << chart.summary;
   }
@@ -177,7 +204,7 @@ TEST(JetChart, EdgesAreWhereSelectChanges) {
   const double per_unit = (chart.temperature_to - chart.temperature_from) / chart.plot.width;
   const double per_y = (chart.pressure_to - chart.pressure_from) / chart.plot.height;
   const auto band = [&](double T, double P) { return *SelectBand(ComputeAirDensity(T, P, 0.5)); };
-  int inside = 0;
+  int inside = 0, steps = 0;
   for (std::size_t i = 0; i < edge.size(); ++i) {
     if (i > 0) {
       EXPECT_LE(edge[i].x - edge[i - 1].x, 1 + 1e-9);
@@ -187,6 +214,7 @@ TEST(JetChart, EdgesAreWhereSelectChanges) {
     const bool left = i + 1 < edge.size() && edge[i + 1].x == edge[i].x;
     const bool right = i > 0 && edge[i - 1].x == edge[i].x;
     if (left || right) T = std::round(T - 0.5) + 0.5 - (left ? 1e-9 : 0);
+    steps += left;
     const double P = chart.pressure_to - (edge[i].y - chart.plot.top) * per_y;
     if (P <= chart.pressure_from + 0.05 || P >= chart.pressure_to - 0.05) continue;
     ++inside;
@@ -194,6 +222,7 @@ TEST(JetChart, EdgesAreWhereSelectChanges) {
     EXPECT_GE(band(T, P - 0.05), 7) << T << " ℃ " << P << " hPa";
   }
   EXPECT_GT(inside, 200);
+  EXPECT_EQ(steps, 38);  // 1.5 … 38.5 ℃: each edge drops straight at each step
 }
 
 // On an engine a size richer, every region is the engine's: 168's air shows
@@ -203,7 +232,9 @@ TEST(JetChart, FollowsTheEngine) {
   EXPECT_EQ(ColourAt(chart, ChartX(chart, 18.2), ChartY(chart, 1015.3)), (Rgb{49, 103, 141}));
   EXPECT_EQ(ColourAt(chart, ChartX(chart, 0.3), ChartY(chart, 1041)), (Rgb{36, 0, 44}));
   const std::string texts = Texts(chart);
-  EXPECT_NE(texts.find("|175 以上|"), std::string::npos) << texts;
+  // Past either end of the table the region has its label on the plot.
+  EXPECT_NE(PlotTexts(chart).find("|175 以上|"), std::string::npos) << texts;
+  EXPECT_NE(PlotTexts(JetChart(For(20, 1013, 50, -2))).find("|160 以下|"), std::string::npos);
   EXPECT_NE(texts.find("|湿度 50 %・このエンジン (表より 1 番手濃い)|"), std::string::npos)
       << texts;
   EXPECT_NE(chart.summary.find("、補正  170\n"), std::string::npos) << chart.summary;

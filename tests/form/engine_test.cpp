@@ -38,6 +38,10 @@ TEST(ReadEngine, LineAndTheOffsetApplySets) {
        none,
        "その日の表は 推奨  175\nこのエンジンは表より 6 番手薄い",
        -6},
+      {{"60", "500", "100", 0},  // the ranges' ends are readings
+       none,
+       "その日の表は 推奨  160\nこのエンジンは表より 6 番手濃い",
+       6},
       // The first wrong field is named, with what is wrong with it.
       {{"abc", "", "", 3}, today, "気温が数値ではありません。", std::nullopt},
       {{"15", "", "60", 3}, none, "気圧を入れてください。", std::nullopt},

@@ -494,6 +494,8 @@ step('the result explains itself and copies a logbook line', async () => {
   assert.deepEqual([...await values('txtRefTemp', 'txtRefPressure', 'txtRefHumidity', 'cboRefJet'),
     await focused(), await labelOf('cboRefJet'), await attribute('cmdRefReset', 'disabled')],
   ['20', '1013', '50', '3', 'txtRefTemp', 'capRefJet', '']);
+  assert.equal(await b.js(() => [...document.getElementById('cboRefJet').options].map((o) => o.text).join(' ')),
+      '175 172 170 168 165 162 160');
   await fillEngine();
   assert.equal(await value('lblEngine'),
       'その日の表は 推奨  168\nこのエンジンは表より 1 番手濃い\n今は 補正  170 (表は 推奨  168)');
@@ -501,11 +503,23 @@ step('the result explains itself and copies a logbook line', async () => {
   await b.press('Enter');
   await closed('engine');
   assert.deepEqual([await value('txtMJ'), await focused()], ['補正  170', 'cmdEngine']);
+  // 数値クリア clears the readings, not the engine's offset.
+  await b.click('cmdclear');
   await setReadings('25', '1013', '50');
   await b.click('cmd');
   assert.equal(await value('txtMJ'), '補正  168');
+  // キャンセル applies nothing, whatever was chosen.
   await b.click('cmdEngine');
   assert.deepEqual(await values('txtRefTemp', 'cboRefJet'), ['15', '2']);
+  await b.js(() => {
+    const jets = document.getElementById('cboRefJet');
+    jets.value = '0';
+    jets.dispatchEvent(new Event('change', {bubbles: true}));
+  });
+  await b.click('cmdRefCancel');
+  await b.click('cmd');
+  assert.deepEqual([await isOpen('engine'), await value('txtMJ')], [false, '補正  168']);
+  await b.click('cmdEngine');
   await b.click('cmdRefReset');
   assert.deepEqual([await isOpen('engine'), await value('txtMJ')], [false, '推奨  165']);
   // 一日の見通し: row 1 from the form and the time now. Two rows of the race day at the track give each row's jet,
@@ -520,8 +534,10 @@ step('the result explains itself and copies a logbook line', async () => {
   await fillDay([['8:00', '12', '1013', '60'], ['12:00', '25', '1010', '45']]);
   assert.deepEqual(await values('lblDayJet1', 'lblDayJet2', 'lblDay'), ['推奨  170', '推奨  165',
     '8:00 は 170、9:03 から 170-168、9:07 から 168、10:56 から 168-165、11:02 から 165 (12:00 まで)']);
+  // Every dialog's result line is read out as it changes.
   assert.deepEqual(await b.js(() => [document.querySelector('#day-picture svg').getAttribute('aria-hidden'),
-    document.getElementById('lblDay').getAttribute('aria-live')]), ['true', 'polite']);
+    ...['lblDay', 'lblEngine', 'lblStation'].map((id) => document.getElementById(id).getAttribute('aria-live'))]),
+  ['true', 'polite', 'polite', 'polite']);
   await b.typeInto('txtDayTime3', '13:00');
   assert.deepEqual([...await values('lblDay', 'lblDayJet1'), await b.js(() =>
     [document.getElementById('cmdDayCopy').disabled, document.getElementById('day-picture').innerHTML])],
