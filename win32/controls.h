@@ -43,6 +43,11 @@ HWND CreateControl(HWND parent, const form::Control& control, int id);
 // Puts the control in its place at the DPI, in its font.
 void PlaceControl(HWND child, const form::Control& control, UINT dpi, const Fonts& fonts);
 
+// Draws an item of a right-aligned combo box (owner-drawn: Windows aligns
+// a drop-down list's text left only), for its dialog's WM_DRAWITEM. FALSE
+// for any other control's.
+BOOL DrawComboItem(const DRAWITEMSTRUCT& item);
+
 // Tells screen readers a control's name or description, where no label or
 // text of its own gives it. An empty text takes the annotation back.
 void Annotate(HWND control, const MSAAPROPID& property, std::string_view text);

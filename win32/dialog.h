@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "win32/controls.h"
+
 // What the program's dialogs share: their frame, running modal over the
 // window, their place over it, and the messages they handle alike.
 namespace jet::win32 {
@@ -58,6 +60,8 @@ class DialogFrame {
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return TRUE;
       }
+      case WM_DRAWITEM:
+        return DrawComboItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
       case WM_PAINT:
         if constexpr (requires { self.OnPaint(); }) {
           self.OnPaint();
