@@ -232,7 +232,12 @@ void CopyText(HWND owner, const std::wstring& text) {
     std::memcpy(GlobalLock(memory), text.c_str(), bytes);
     GlobalUnlock(memory);
   }
-  if (memory && OpenClipboard(owner)) {
+  // Another program (a clipboard manager, say) may hold the clipboard for
+  // a moment: a tenth of a second before giving up.
+  bool open = false;
+  for (int attempt = 0; memory && !open && attempt < 10; ++attempt)
+    if (!(open = OpenClipboard(owner))) Sleep(10);
+  if (open) {
     EmptyClipboard();
     if (SetClipboardData(CF_UNICODETEXT, memory)) memory = nullptr;  // the clipboard owns it
     CloseClipboard();

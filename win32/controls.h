@@ -64,7 +64,8 @@ void Act(HWND box, UINT chosen);
 POINT MenuPoint(HWND box, LPARAM at);
 
 // Puts a text on the clipboard for owner; where another program holds the
-// clipboard, beeps to say that nothing was copied.
+// clipboard for more than a tenth of a second, beeps to say that nothing
+// was copied.
 void CopyText(HWND owner, const std::wstring& text);
 
 }  // namespace jet::win32

@@ -343,20 +343,34 @@ std::wstring Clipboard() {
   return text;
 }
 
+// Empties the clipboard; the number its next change will pass.
+DWORD EmptiedClipboard() {
+  OpenClipboard(nullptr);
+  EmptyClipboard();
+  CloseClipboard();
+  return GetClipboardSequenceNumber();
+}
+
+// What the program put on the clipboard since it was emptied: waited for
+// without opening the clipboard, which would make the program's own copy
+// fail while the test holds it (more likely on a busy machine).
+std::wstring CopiedSince(DWORD emptied) {
+  WaitFor([emptied] { return GetClipboardSequenceNumber() != emptied; });
+  return Clipboard();
+}
+
 TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   ASSERT_TRUE(WaitFor([this] { return Focus() == Control("cmd"); }));
   // Selects, empties the clipboard and presses Ctrl+Shift+C.
   auto select_and_copy = [this](const wchar_t* T, const wchar_t* P, const wchar_t* RH) {
     Readings(T, P, RH);
     Click("cmd");
-    OpenClipboard(nullptr);
-    EmptyClipboard();
-    CloseClipboard();
+    const DWORD emptied = EmptiedClipboard();
     PressKeys({VK_CONTROL, VK_SHIFT, 'C'});
+    return emptied;
   };
-  select_and_copy(L" 20", L"1013", L"50");
-  std::wstring line;
-  ASSERT_TRUE(WaitFor([&] { return !(line = Clipboard()).empty(); }));
+  std::wstring line = CopiedSince(select_and_copy(L" 20", L"1013", L"50"));
+  ASSERT_GT(line.size(), 16u) << "nothing copied";
   EXPECT_EQ(line.substr(16), L"\t20\t1013\t50\t0.074315\t1.1904\t97.2\t推奨  168\t0");
   EXPECT_EQ(line[10], L'T');  // 2026-12-08T09:05
 
@@ -483,11 +497,9 @@ TEST_F(Window, CtrlShiftCCopiesALogbookLineAndTheResultBoxHasItsMenu) {
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   GetWindowRect(day, &frame);
   EXPECT_LE(frame.bottom - frame.top, work.bottom - work.top);
-  OpenClipboard(nullptr);
-  EmptyClipboard();
-  CloseClipboard();
+  const DWORD emptied = EmptiedClipboard();
   PostMessageW(item("cmdDayCopy"), BM_CLICK, 0, 0);
-  ASSERT_TRUE(WaitFor([&] { return !(line = Clipboard()).empty(); }));
+  line = CopiedSince(emptied);
   EXPECT_EQ(line.substr(0, line.find(L"\r\n9:07")),
             L"8:00\t12\t1013\t60\t0.076651\t1.2278\t100.2\t推奨  170\t0\r\n"
             L"12:00\t25\t1010\t45\t0.072663\t1.1639\t95.0\t推奨  165\t0\r\n9:03\t推奨  170-168");
