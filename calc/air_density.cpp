@@ -92,11 +92,10 @@ double ComputeAirDensity(double T, double P, double h) {
   return D;
 }
 
-std::optional<double> AirDensity(double T, double P, double h) noexcept {
+double AirDensity(double T, double P, double h) noexcept {
   ArithmeticFault::Kind fault{};
   const double D = Density(T, P, h, fault);
-  if (!std::isfinite(D)) return std::nullopt;
-  return D;
+  return std::isfinite(D) ? D : std::numeric_limits<double>::quiet_NaN();
 }
 
 double PressureForDensity(double T, double D, double h) noexcept {

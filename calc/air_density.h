@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <stdexcept>
 
 namespace jet {
@@ -24,9 +23,10 @@ class ArithmeticFault : public std::runtime_error {
 // under every optimisation level. Throws ArithmeticFault.
 double ComputeAirDensity(double T, double P, double h);
 
-// The same density, or nothing where ComputeAirDensity throws: for the loops
-// that evaluate the formula thousands of times.
-std::optional<double> AirDensity(double T, double P, double h) noexcept;
+// The same density, or NaN where ComputeAirDensity throws (a NaN shows no
+// recommendation): for the loops that evaluate the formula thousands of
+// times. A plain double, so that nothing goes through memory on the way.
+double AirDensity(double T, double P, double h) noexcept;
 
 // The pressure (mb) at which the density reaches D, the formula turned
 // round: at a fixed temperature above −273.13 °C and a fixed humidity the

@@ -8,8 +8,7 @@
 namespace jet {
 
 std::optional<int> BandFor(double T, double P, double RH) {
-  const std::optional<double> D = AirDensity(T, P, RH / 100);
-  return D ? SelectBand(*D) : std::nullopt;
+  return SelectBand(AirDensity(T, P, RH / 100));
 }
 
 int EngineBand(int band, int offset) {

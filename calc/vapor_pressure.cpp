@@ -1,7 +1,8 @@
 #include "calc/vapor_pressure.h"
 
+#include <algorithm>
 #include <array>
-#include <cmath>
+#include <iterator>
 
 namespace jet {
 namespace {
@@ -14,21 +15,24 @@ constexpr std::array<double, 39> VaporPressureTable = {
     26.77, 28.38, 30.08, 31.86, 33.74, 35.7,  37.78, 39.95, 42.23, 44.62, 47.13, 49.76, 52.51,
 };
 
-// The rows for 2 … 39 °C start at 1.5, 2.5, … 38.5, all exact in binary.
-// A bound belongs to the row above it.
-constexpr double kFirstBound = 1.5, kLastBound = 38.5;
+// Lower bounds of the rows for 2 … 39 °C: 1.5, 2.5, … 38.5, all exact in binary.
+// A bound belongs to the band above it.
+constexpr std::array<double, 38> LowerBounds = [] {
+  std::array<double, 38> bounds{};
+  for (int i = 0; i < 38; ++i) bounds[i] = 1.5 + i;
+  return bounds;
+}();
 
 }  // namespace
 
 double LookupVaporPressure(double T) {
-  // A NaN compares false with both ends and lands in the last row; the text
+  // The row is the number of lower bounds at or below T. upper_bound finds the
+  // first bound greater than T, so a T equal to a bound counts that bound.
+  // A NaN compares false with every bound and lands in the last row; the text
   // conversion never produces one, but the lookup stays defined.
-  if (T < kFirstBound) return VaporPressureTable.front();
-  if (!(T < kLastBound)) return VaporPressureTable.back();
-  // Between the ends T − 0.5 is exact (0.5 is a whole number of T's ulp),
-  // so its floor is the number of bounds at or below T, without a search:
-  // the chart looks the table up tens of thousands of times.
-  return VaporPressureTable[static_cast<std::size_t>(std::floor(T - 0.5))];
+  const auto row = std::distance(LowerBounds.begin(),
+                                 std::upper_bound(LowerBounds.begin(), LowerBounds.end(), T));
+  return VaporPressureTable[static_cast<std::size_t>(row)];
 }
 
 }  // namespace jet

@@ -125,9 +125,9 @@ struct ReadRow {
 // The row's logbook line, stamped with its time.
 std::string RowLine(const ReadRow& r, int offset) {
   const DayRow& d = r.day;
-  const std::optional<double> D = AirDensity(d.temperature_c, d.pressure_mb, d.humidity_pct / 100);
-  if (const std::optional<int> band = D ? SelectBand(*D) : std::nullopt) {
-    const Answer answer{r.temperature,   r.pressure,    r.humidity,     *D,    *band,
+  const double D = AirDensity(d.temperature_c, d.pressure_mb, d.humidity_pct / 100);
+  if (const std::optional<int> band = SelectBand(D)) {
+    const Answer answer{r.temperature,   r.pressure,    r.humidity,     D,     *band,
                         d.temperature_c, d.pressure_mb, d.humidity_pct, offset};
     return LogbookLine(answer, DayTime(d.minute));
   }
