@@ -38,19 +38,13 @@ Rgb ColourAt(const Chart& chart, double x, double y) {
   return found;
 }
 
-// Every text of the chart, each between bars.
-std::string Texts(const Chart& chart) {
-  std::string texts = "|";
-  for (const ChartText& t : chart.texts) texts += t.text + "|";
-  return texts;
-}
-
-// The texts drawn on the plot (the bands' labels), each between bars.
-std::string PlotTexts(const Chart& chart) {
+// Every text of the chart, or only those on the plot (the bands' labels),
+// each between bars.
+std::string Texts(const Chart& chart, bool on_plot = false) {
   std::string texts = "|";
   for (const ChartText& t : chart.texts)
-    if (t.y > chart.plot.top && t.y < chart.plot.top + chart.plot.height && t.x > chart.plot.left &&
-        t.anchor == Anchor::Middle)
+    if (!on_plot || (t.y > chart.plot.top && t.y < chart.plot.top + chart.plot.height &&
+                     t.x > chart.plot.left && t.anchor == Anchor::Middle))
       texts += t.text + "|";
   return texts;
 }
@@ -101,7 +95,7 @@ TEST(JetChart, ShowsWhatSelectShowsAtEachPlace) {
     }
   // Each size's band wide enough for its label has one; 170 makes way for
   // the reading's values.
-  EXPECT_EQ(PlotTexts(chart), "|175|172|168|165|162|160|");
+  EXPECT_EQ(Texts(chart, true), "|175|172|168|165|162|160|");
   EXPECT_NE(chart.summary.find("、推奨  168\n密度高度  298 m\n気温"), std::string::npos)
       << chart.summary;
 }
@@ -233,8 +227,8 @@ TEST(JetChart, FollowsTheEngine) {
   EXPECT_EQ(ColourAt(chart, ChartX(chart, 0.3), ChartY(chart, 1041)), (Rgb{36, 0, 44}));
   const std::string texts = Texts(chart);
   // Past either end of the table the region has its label on the plot.
-  EXPECT_NE(PlotTexts(chart).find("|175 以上|"), std::string::npos) << texts;
-  EXPECT_NE(PlotTexts(JetChart(For(20, 1013, 50, -2))).find("|160 以下|"), std::string::npos);
+  EXPECT_NE(Texts(chart, true).find("|175 以上|"), std::string::npos) << texts;
+  EXPECT_NE(Texts(JetChart(For(20, 1013, 50, -2)), true).find("|160 以下|"), std::string::npos);
   EXPECT_NE(texts.find("|湿度 50 %・このエンジン (表より 1 番手濃い)|"), std::string::npos)
       << texts;
   EXPECT_NE(chart.summary.find("、補正  170\n"), std::string::npos) << chart.summary;
