@@ -58,12 +58,7 @@ class DayDialog : public DialogFrame<DayDialog> {
   }
 
   void Place() {
-    fonts_.Make(dpi_);
-    for (const Control& control : form::DayControls())
-      PlaceControl(Item(control.name), control, dpi_, fonts_);
-    const SIZE frame = FrameSize(form::kDayWidth, form::kDayHeight, kDialogStyle, dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceTable(form::DayControls(), form::kDayWidth, form::kDayHeight);
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi_);
@@ -144,7 +139,6 @@ class DayDialog : public DialogFrame<DayDialog> {
   const std::wstring& altitude_;
   const int offset_;
   DayMemory& memory_;
-  Fonts fonts_;
   std::wstring face_;
   form::DayPlan plan_;
   bool filled_ = false;  // the fields' own EN_CHANGE while they are filled waits

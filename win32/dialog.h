@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <span>
+
+#include "form/layout.h"
 #include "win32/controls.h"
 
 // What the program's dialogs share: their frame, running modal over the
@@ -37,7 +40,8 @@ void CentreOnOwner(HWND dialog);
 // make its controls once the window and its DPI are known; OnCommand(id,
 // code); Place(), to lay itself out and size itself at dpi_; and may have
 // OnPaint(). On a move to a screen of another DPI it is placed again and
-// moves to where Windows suggests.
+// moves to where Windows suggests. A dialog made from a table of form/ has
+// Item(name), and its Place() is PlaceTable.
 template <typename Derived>
 class DialogFrame {
  public:
@@ -73,8 +77,20 @@ class DialogFrame {
   }
 
  protected:
+  // Each control of the table in its place at dpi_, in its font, and the
+  // frame sized to a client area of width × height twips.
+  void PlaceTable(std::span<const form::Control> controls, int width, int height) {
+    fonts_.Make(dpi_);
+    for (const form::Control& control : controls)
+      PlaceControl(static_cast<Derived&>(*this).Item(control.name), control, dpi_, fonts_);
+    const SIZE frame = FrameSize(width, height, kDialogStyle, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+
   HWND hwnd_{};
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  Fonts fonts_;  // the table's, made by PlaceTable
 };
 
 }  // namespace jet::win32

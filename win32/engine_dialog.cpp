@@ -60,14 +60,7 @@ class EngineDialog : public DialogFrame<EngineDialog> {
     return FALSE;  // the focus is set
   }
 
-  void Place() {
-    fonts_.Make(dpi_);
-    for (const Control& control : form::EngineControls())
-      PlaceControl(Item(control.name), control, dpi_, fonts_);
-    const SIZE frame = FrameSize(form::kEngineWidth, form::kEngineHeight, kDialogStyle, dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  void Place() { PlaceTable(form::EngineControls(), form::kEngineWidth, form::kEngineHeight); }
 
   int SizeIndex() const {
     return static_cast<int>(SendMessageW(Item("cboRefJet"), CB_GETCURSEL, 0, 0));
@@ -101,7 +94,6 @@ class EngineDialog : public DialogFrame<EngineDialog> {
   const std::optional<form::Answer>& last_;
   const int applied_;
   EngineMemory& memory_;
-  Fonts fonts_;
 };
 
 }  // namespace

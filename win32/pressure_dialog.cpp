@@ -43,12 +43,7 @@ class PressureDialog : public DialogFrame<PressureDialog> {
   }
 
   void Place() {
-    fonts_.Make(dpi_);
-    for (const Control& control : form::PressureControls())
-      PlaceControl(Item(control.name), control, dpi_, fonts_);
-    const SIZE frame = FrameSize(form::kPressureWidth, form::kPressureHeight, kDialogStyle, dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, frame.cx, frame.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceTable(form::PressureControls(), form::kPressureWidth, form::kPressureHeight);
   }
 
   // Reads the fields as they are typed: the result line, and Apply only
@@ -75,7 +70,6 @@ class PressureDialog : public DialogFrame<PressureDialog> {
 
   const std::wstring& temperature_;
   PressureMemory& memory_;
-  Fonts fonts_;
 };
 
 }  // namespace
