@@ -54,11 +54,10 @@ double Failed(double value, ArithmeticFault::Kind& fault, bool divided_by_zero =
 // The steps are checked one by one only to name the first fault.
 // Inputs that are already infinite or NaN count as an invalid operation.
 //
-// No exceptions on this path: in WebAssembly every call inside a try block
-// is a trip through JavaScript, and the chart evaluates the formula thousands
-// of times.
 // The density, or a value that is not finite with `fault` naming the first
-// step that went wrong.
+// step that went wrong: no exception on this path, so that the loops that
+// evaluate the formula thousands of times (the chart, the holding ranges)
+// need no try block.
 double Density(double T, double P, double h, ArithmeticFault::Kind& fault) noexcept {
   if (!std::isfinite(T) || !std::isfinite(P) || !std::isfinite(h)) {
     fault = ArithmeticFault::Kind::InvalidOperation;
